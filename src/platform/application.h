@@ -1,0 +1,43 @@
+// The program's application object and its command line.
+//
+//   munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]
+//
+// App::Run parses the options, brings up the platform (video, audio, clock, event source),
+// calls InitInstance, which runs the main dialog, and shuts the platform down again. A bad
+// option or script line is reported on standard error naming the file and line, and Run
+// returns 2 before any window exists.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct RunOptions {
+    bool headless = false;
+    std::string scriptPath; // empty: no script
+    std::string tracePath;  // empty: no trace
+    std::optional<long> ticks;
+    int width = 1280, height = 720; // the headless surface; a desktop run covers the desktop
+    bool sizeGiven = false;
+};
+
+// The options of the running program (defaults before Run).
+const RunOptions& Options();
+
+class App {
+public:
+    App();
+    virtual ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Runs the program; returns the process exit status.
+    int Run(int argc, char** argv);
+
+protected:
+    // Runs the main window; returns false so that no further loop is started.
+    virtual bool InitInstance() = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,136 @@
+// A miniature window framework: the main window and every other dialog of the game.
+//
+// The first dialog run with DoModal and no parent becomes the main window, the one real
+// window of the program (a borderless window over the desktop, or an offscreen surface in
+// headless runs). Every other dialog (About box, name entry, the hidden music host) is drawn
+// as an overlay on the main window's frame by SwapBuffers, centred, and takes the keyboard
+// while it is the topmost visible one.
+//
+// One message loop serves the main window and every modal dialog: DoModal of a dialog opened
+// from inside a handler runs the same loop nested, and the timers of every window keep firing
+// inside it. Keys are delivered as virtual-key codes (the constants below) through
+// PreTranslateMessage of the active dialog; the base implementation gives Escape to OnCancel
+// and Return to OnOK. The dialog owns nothing of the game; handlers are overridden.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+constexpr int VK_BACK = 8;
+constexpr int VK_RETURN = 13;
+constexpr int VK_SHIFT = 16;
+constexpr int VK_CONTROL = 17;
+constexpr int VK_MENU = 18; // Alt
+constexpr int VK_ESCAPE = 27;
+constexpr int VK_SPACE = 32;
+constexpr int VK_LEFT = 37;
+constexpr int VK_UP = 38;
+constexpr int VK_RIGHT = 39;
+constexpr int VK_DOWN = 40;
+constexpr int VK_F2 = 113;
+constexpr int VK_F3 = 114;
+constexpr int VK_F12 = 123;
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+enum class MessageType {
+    KeyDown, // key: a virtual-key code; an auto-repeat is one more KeyDown
+    KeyUp,   // key: a virtual-key code
+    Text,    // text: typed characters, Latin-1
+};
+
+struct Message {
+    MessageType type = MessageType::KeyDown;
+    int key = 0;
+    std::string text;
+};
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+};
+
+// What a dialog looks like; sizes are in pixels of the overlay. The main window ignores it.
+struct DialogControl {
+    enum class Kind { Static, Edit, Button, Icon };
+    Kind kind = Kind::Static;
+    int id = 0;
+    std::string text;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct DialogTemplate {
+    std::string caption;
+    int width = 0, height = 0;
+    bool visible = true; // a hidden dialog (the music host) is never drawn nor given keys
+    std::vector<DialogControl> controls;
+};
+
+class Dialog {
+public:
+    explicit Dialog(const DialogTemplate* dialogTemplate = nullptr, Dialog* parent = nullptr);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Creates the dialog, runs OnInitDialog and then the message loop until EndDialog;
+    // destroys the window (OnDestroy) and returns the EndDialog result.
+    int DoModal();
+    // Creates a modeless dialog owned by owner; runs OnInitDialog. Destroyed with its owner.
+    bool Create(Dialog* owner);
+    // Destroys a modeless dialog: OnDestroy, its timers killed.
+    virtual void DestroyWindow();
+    void EndDialog(int result);
+
+    // Starts or replaces the timer id: OnTimer(id) every periodMs on an absolute schedule.
+    unsigned SetTimer(unsigned id, unsigned periodMs);
+    void KillTimer(unsigned id);
+
+    std::string GetDlgItemText(int controlId) const;
+    void SetDlgItemText(int controlId, const std::string& text);
+
+    // The main window's system menu (Alt+Space): an item chosen arrives as OnSysCommand(id).
+    void AppendSystemMenuItem(const std::string& text, unsigned id);
+    // Window icon: width x height RGBA pixels, top row first.
+    void SetIcon(const uint32_t* rgba, int width, int height);
+    // The desktop's bounds; in headless runs the --size surface.
+    static Rect GetDesktopRect();
+    // Moves and resizes the main window; delivers OnSize with the new client size.
+    void MoveWindow(const Rect& rect);
+    Rect GetClientRect() const;
+
+    bool isOpen() const { return open_; }
+
+    // Handlers, called by the message loop.
+    virtual bool OnInitDialog() { return true; }
+    // Returns true when the message was consumed. The base gives Escape to OnCancel and
+    // Return to OnOK, Backspace and Text to the edit field of a dialog that has one.
+    virtual bool PreTranslateMessage(const Message& message);
+    virtual void OnTimer(unsigned /*id*/) {}
+    virtual void OnSize(int /*type*/, int /*cx*/, int /*cy*/) {}
+    virtual void OnDestroy() {}
+    virtual void OnOK();     // DoDataExchange, then EndDialog(IDOK)
+    virtual void OnCancel(); // EndDialog(IDCANCEL)
+    virtual void OnSysCommand(unsigned /*id*/) {}
+    // Copies control values into members before OnOK closes the dialog.
+    virtual void DoDataExchange() {}
+
+    const DialogTemplate* dialogTemplate() const { return template_; }
+    Dialog* parent() const { return parent_; }
+
+private:
+    friend class MessageLoop;
+    const DialogTemplate* template_;
+    Dialog* parent_;
+    bool open_ = false;
+    bool ending_ = false;
+    int result_ = 0;
+    std::vector<std::pair<int, std::string>> itemTexts_;
+};
+
+} // namespace platform
