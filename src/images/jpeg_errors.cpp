@@ -1,0 +1,20 @@
+// The JPEG decoder's fatal-error exit; see jpeg_errors.h.
+#include "images/jpeg_errors.h"
+
+namespace {
+
+[[noreturn]] void exitToDecoder(j_common_ptr info) {
+    auto* record = reinterpret_cast<JpegErrorManager*>(info->err);
+    record->pub.format_message(info, record->lastError);
+    std::longjmp(record->jumpTarget, 1);
+}
+
+} // namespace
+
+jpeg_error_mgr* jpegErrorManager(JpegErrorManager& record, char* lastError, ImageStream* stream) {
+    jpeg_std_error(&record.pub);
+    record.pub.error_exit = exitToDecoder;
+    record.lastError = lastError;
+    record.stream = stream;
+    return &record.pub;
+}
