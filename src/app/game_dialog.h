@@ -7,6 +7,8 @@
 #include "app/game_state.h"
 #include "platform/dialog.h"
 
+#include <memory>
+
 class GameTrace;
 
 constexpr unsigned GAME_TIMER_ID = 17682;
@@ -28,4 +30,6 @@ public:
 
     GameState game;
     unsigned timerId = 0;
+    long timerCalls = 0; // OnTimer calls so far, nested ones included: the trace's tick
+    std::unique_ptr<GameTrace> trace;
 };

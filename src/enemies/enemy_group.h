@@ -25,11 +25,15 @@ public:
     void reset();
     void frame();
     void checkCollisions();
-    // Reads "Enemy1.bmp" into a new texture (enemy_draw.cpp); 1 loaded, 0 failed.
+    // Reads "Enemy1.bmp" into a new texture (enemy_draw.cpp); 1 loaded, 0 failed. The name
+    // it replaces becomes retiredTexture.
     int loadTexture();
+    // Deletes retiredTexture; called once reset has given every enemy the new name.
+    void releaseRetiredTexture();
 
     std::vector<std::unique_ptr<Enemy>> list;
     uint32_t texture = 0;
+    uint32_t retiredTexture = 0; // the previous texture, until no enemy uses it
     Board* board = nullptr;
     Hero* hero = nullptr;
     GameState* game = nullptr;
