@@ -122,14 +122,15 @@ void TextLines::resize(int count) {
 
 TextLine& TextLines::operator[](int index) {
     if (index < 0 || index >= count()) {
-        spare_ = TextLine();
+        spare_ = TextLine(); // whatever was written into it before is not a line
         return spare_;
     }
     return lines_[size_t(index)];
 }
 
 const TextLine& TextLines::operator[](int index) const {
+    static const TextLine empty; // the spare may hold what a caller wrote into it
     if (index < 0 || index >= count())
-        return spare_;
+        return empty;
     return lines_[size_t(index)];
 }
