@@ -32,6 +32,7 @@ constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_F2 = 113;
 constexpr int VK_F3 = 114;
+constexpr int VK_F4 = 115;
 constexpr int VK_F12 = 123;
 
 constexpr int IDOK = 1;
@@ -96,7 +97,8 @@ public:
 
     // The main window's system menu (Alt+Space): an item chosen arrives as OnSysCommand(id).
     void AppendSystemMenuItem(const std::string& text, unsigned id);
-    // Window icon: width x height RGBA pixels, top row first.
+    // Window icon: width x height pixels, top row first, each pixel's bytes R, G, B, A in
+    // memory order.
     void SetIcon(const uint32_t* rgba, int width, int height);
     // The desktop's bounds; in headless runs the --size surface.
     static Rect GetDesktopRect();
@@ -125,6 +127,10 @@ public:
 
 private:
     friend class MessageLoop;
+    void open(bool modal);
+    void close();
+    const DialogControl* editControl() const;
+
     const DialogTemplate* template_;
     Dialog* parent_;
     bool open_ = false;

@@ -20,6 +20,9 @@ GlSetup CreateGlContext(Dialog& mainWindow);
 // Makes no context current and deletes the context, if there is one.
 void ReleaseGlContext();
 
+// True between a successful CreateGlContext and ReleaseGlContext.
+bool HasGlContext();
+
 // Builds display lists listBase + code for the character codes first .. first + count - 1
 // from a bold sans-serif face about pixelHeight pixels high, each drawing its glyph with
 // glBitmap at the raster position and advancing it. Codes are Latin-1. Returns false (and

@@ -1,0 +1,120 @@
+// Command-line parsing; see options.h.
+#include "platform/options.h"
+
+#include "platform/script.h"
+
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+const char* const USAGE =
+    "usage: munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]";
+
+namespace {
+
+RunOptions& stored() {
+    static RunOptions options;
+    return options;
+}
+
+bool readSize(std::string_view text, RunOptions& options) {
+    const size_t x = text.find('x');
+    long width = 0, height = 0;
+    if (x == std::string_view::npos ||
+        !ParseDecimal(text.substr(0, x), 1, MAX_SCRIPT_SIZE, width) ||
+        !ParseDecimal(text.substr(x + 1), 1, MAX_SCRIPT_SIZE, height))
+        return false;
+    options.width = int(width);
+    options.height = int(height);
+    options.sizeGiven = true;
+    return true;
+}
+
+class Parser {
+public:
+    Parser(int argc, const char* const* argv, RunOptions& options)
+        : argc_(argc), argv_(argv), options_(options) {}
+
+    bool parse(std::string& error) {
+        for (index_ = 1; index_ < argc_; ++index_) {
+            error = parseOption(argv_[index_]);
+            if (!error.empty())
+                return false;
+        }
+        return true;
+    }
+
+private:
+    std::string parseOption(std::string_view option) {
+        if (seen(option))
+            return "option " + std::string(option) + " given twice";
+        if (option == "--headless") {
+            options_.headless = true;
+            return {};
+        }
+        if (option == "--script" || option == "--trace" || option == "--ticks" ||
+            option == "--size")
+            return parseValue(option);
+        return "unknown option '" + std::string(option) + "'";
+    }
+
+    std::string parseValue(std::string_view option) {
+        if (index_ + 1 >= argc_)
+            return "option " + std::string(option) + " needs a value";
+        const std::string_view value = argv_[++index_];
+        if ((option == "--script" || option == "--trace") && value.empty())
+            return "option " + std::string(option) + " needs a file name";
+        if (option == "--script")
+            options_.scriptPath = value;
+        else if (option == "--trace")
+            options_.tracePath = value;
+        else if (option == "--ticks")
+            return parseTicks(value);
+        else if (!readSize(value, options_))
+            return "--size needs WIDTHxHEIGHT, each from 1 to " + std::to_string(MAX_SCRIPT_SIZE) +
+                   ", not '" + std::string(value) + "'";
+        return {};
+    }
+
+    std::string parseTicks(std::string_view value) {
+        long ticks = 0;
+        if (!ParseDecimal(value, 0, MAX_SCRIPT_CALL, ticks))
+            return "--ticks needs a number from 0 to " + std::to_string(MAX_SCRIPT_CALL) +
+                   ", not '" + std::string(value) + "'";
+        options_.ticks = ticks;
+        return {};
+    }
+
+    // Records option; true when it was given before.
+    bool seen(std::string_view option) {
+        for (std::string_view earlier : seen_)
+            if (earlier == option)
+                return true;
+        seen_.push_back(option);
+        return false;
+    }
+
+    int argc_;
+    const char* const* argv_;
+    RunOptions& options_;
+    int index_ = 1;
+    std::vector<std::string_view> seen_;
+};
+
+} // namespace
+
+bool ParseOptions(int argc, const char* const* argv, RunOptions& options, std::string& error) {
+    options = RunOptions{};
+    return Parser(argc, argv, options).parse(error);
+}
+
+void SetOptions(const RunOptions& options) {
+    stored() = options;
+}
+
+const RunOptions& Options() {
+    return stored();
+}
+
+} // namespace platform
