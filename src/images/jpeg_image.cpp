@@ -98,7 +98,7 @@ bool JpegImage::decode(ImageStream& stream) {
     }
 
     // output_width equals width (no scaling), so `height` rows fill the block exactly.
-    const std::size_t rowBytes = blockSize / static_cast<std::size_t>(height);
+    [[maybe_unused]] const std::size_t rowBytes = blockSize / static_cast<std::size_t>(height);
     std::size_t written = 0;
     while (decompressor.output_scanline < decompressor.output_height) {
         if (jpeg_read_scanlines(&decompressor, row, 1) != 1)

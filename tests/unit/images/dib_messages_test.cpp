@@ -1,0 +1,49 @@
+// What the player is told when a DIB cannot be read: one message a file, captioned "Error",
+// naming the file when it cannot be opened.
+#include "bmp_bytes.h"
+
+#include "images/dib_image.h"
+#include "platform/run_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Loads the file and returns what was shown; a successful load must show nothing.
+std::string shownFor(const std::string& path, bool expectImage) {
+    platform::CurrentRun().headless = true; // message boxes become lines on stderr
+    testing::internal::CaptureStderr();
+    DibImage* image = loadDibImage(path.c_str());
+    const std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(image != nullptr, expectImage) << path;
+    freeDibImage(image);
+    return shown;
+}
+
+TEST(DibMessages, OpenFailuresNameTheFile) {
+    const std::string missing = tempPath("missing.bmp");
+    EXPECT_EQ(shownFor(missing, false), "Error: Failed to open DIB file " + missing + ".\n\n");
+    const std::string empty = writeTempFile("empty.bmp", Bytes{});
+    EXPECT_EQ(shownFor(empty, false), "Error: Failed to open DIB file " + empty + ".\n\n");
+    const std::string folder = tempPath("");
+    EXPECT_EQ(shownFor(folder, false), "Error: Failed to open DIB file " + folder + ".\n\n");
+}
+
+TEST(DibMessages, EachFailureShowsItsOwnMessage) {
+    const std::pair<Bytes, const char*> cases[] = {
+        {fileHeader(122) + infoHeader(2, 2, 24, 0, 0, 108) + Bytes(16),
+         "Error: Unknown DIB file format.\n"},
+        {fileHeader(138) + infoHeader(2, 2, 24, 0, 0, 124) + Bytes(16),
+         "Error: Unknown DIB file format.\n"},
+        {infoHeader(60000, 60000, 24) + Bytes(16), "Error: Unknown DIB file format.\n"},
+        {infoHeader(2, 2, 16, 3) + Bytes(16), "Error: Image file conversion error.\n"},
+        {infoHeader(2, 2, 24), "Error: Image file conversion error.\n"},
+        {infoHeader(2, 2, 24) + Bytes(16), ""},
+    };
+    for (const auto& [bytes, message] : cases)
+        EXPECT_EQ(shownFor(writeTempFile("case.bmp", bytes), *message == '\0'), message);
+}
+
+} // namespace
