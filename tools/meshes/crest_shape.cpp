@@ -20,7 +20,7 @@ constexpr double PI = std::numbers::pi;
 // Where along the body a station stands, s in [0, 1] from front to back: the angle from +z
 // over the top, positive towards the face.
 double bodyAngle(double s) {
-    return degrees(36) + (degrees(-52) - degrees(36)) * s;
+    return degrees(35) + (degrees(-48) - degrees(35)) * s;
 }
 
 P3 skinAt(double s, P3& normal) {
@@ -30,7 +30,7 @@ P3 skinAt(double s, P3& normal) {
     return HERO_BODY.at(std::abs(beta), phi);
 }
 
-constexpr double BURIED = 0.035; // depth of the fin's foot under the skin
+constexpr double BURIED = 0.03; // depth of the fin's foot under the skin
 
 P3 footAt(double s, P3& normal) {
     return skinAt(s, normal) - normal * BURIED;
@@ -40,7 +40,7 @@ P3 footAt(double s, P3& normal) {
 // back, times three lobes with notches between them (lobe tops at s = 1/6, 1/2, 5/6).
 double heightAt(double s) {
     constexpr double TALLEST = 0.36;
-    double envelope = 0.3 + 0.7 * std::pow(std::sin(PI * s), 0.8);
+    double envelope = 0.12 + 0.88 * std::pow(std::sin(PI * s), 0.8);
     double lobe = std::pow(std::abs(std::sin(3 * PI * s)), 0.6);
     return TALLEST * envelope * (0.55 + 0.45 * lobe);
 }
