@@ -1,0 +1,123 @@
+// The sequencer: each event reaches the synthesiser at its own frame, a start position
+// skips notes but keeps the sound settings, and stop means silence.
+#include "music/sequencer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int RATE = 44100; // 441 frames every 10 ms
+
+// Records what reaches it; its "audio" is the count of frames rendered so far.
+struct RecordingSink : MidiSink {
+    struct Sent {
+        uint64_t frame;
+        MidiEvent event;
+    };
+    std::vector<Sent> sent;
+    uint64_t frames = 0;
+    int resets = 0;
+
+    void send(const MidiEvent& event) override { sent.push_back({frames, event}); }
+    void synthesize(short* stereo, int count) override {
+        std::fill(stereo, stereo + 2 * count, short(1));
+        frames += count;
+    }
+    void reset() override { ++resets; }
+};
+
+std::shared_ptr<const MidiSong> song(std::vector<MidiEvent> events, double lengthUs) {
+    auto s = std::make_shared<MidiSong>();
+    s->events = std::move(events);
+    s->lengthUs = lengthUs;
+    return s;
+}
+
+void renderFrames(Sequencer& sequencer, RecordingSink& sink, int total, int buffer) {
+    std::vector<short> audio(2 * buffer);
+    for (int done = 0; done < total; done += buffer)
+        sequencer.render(sink, audio.data(), std::min(buffer, total - done));
+}
+
+} // namespace
+
+TEST(Sequencer, EventsArriveAtTheirFramesWhateverTheBufferSize) {
+    const auto piece = song({{0, 0xC0, 0, 0},
+                             {10000, 0x90, 60, 90},
+                             {10000, 0x90, 64, 90},
+                             {1000000, 0x80, 60, 0},
+                             {1000010, 0x80, 64, 0}},
+                            2e6);
+    for (int buffer : {1, 64, 1000, 4096}) {
+        Sequencer sequencer(RATE);
+        RecordingSink sink;
+        sequencer.play(piece, 0, sink);
+        renderFrames(sequencer, sink, RATE + 1, buffer);
+        ASSERT_EQ(sink.sent.size(), 5u) << buffer;
+        // 10 ms = 441 frames; 1 s = 44100 frames, and 1.00001 s rounds down to the same frame.
+        const uint64_t frames[] = {0, 441, 441, 44100, 44100};
+        for (size_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(sink.sent[i].frame, frames[i]) << buffer << " event " << i;
+            EXPECT_EQ(sink.sent[i].event.data1, piece->events[i].data1); // in file order
+        }
+        EXPECT_EQ(sink.frames, uint64_t(RATE + 1));
+        EXPECT_DOUBLE_EQ(sequencer.positionMs(), (RATE + 1) * 1000.0 / RATE);
+    }
+}
+
+TEST(Sequencer, VoicesRingOnAfterTheLastEvent) {
+    Sequencer sequencer(RATE);
+    RecordingSink sink;
+    sequencer.play(song({{0, 0x90, 60, 90}}, 1000), 0, sink);
+    std::vector<short> audio(2 * 512, 0);
+    sequencer.render(sink, audio.data(), 512);
+    sequencer.render(sink, audio.data(), 512);
+    EXPECT_EQ(sink.frames, 1024u);
+    EXPECT_EQ(audio.back(), 1);
+}
+
+TEST(Sequencer, AStartPositionSkipsNotesButKeepsProgramsAndControllers) {
+    const auto piece = song({{0, 0xC0, 5, 0},
+                             {0, 0x90, 60, 90},
+                             {100000, 0xB0, 7, 100},
+                             {200000, 0x80, 60, 0},
+                             {300000, 0x90, 62, 90}},
+                            4e5);
+    Sequencer sequencer(RATE);
+    RecordingSink sink;
+    sequencer.play(piece, 250, sink);
+    ASSERT_EQ(sink.sent.size(), 2u);
+    EXPECT_EQ(sink.sent[0].event.status, 0xC0);
+    EXPECT_EQ(sink.sent[1].event.status, 0xB0);
+    EXPECT_DOUBLE_EQ(sequencer.positionMs(), 250);
+    renderFrames(sequencer, sink, RATE / 10, 256);
+    ASSERT_EQ(sink.sent.size(), 3u);
+    EXPECT_EQ(sink.sent[2].event.data1, 62);
+    EXPECT_EQ(sink.sent[2].frame, uint64_t(RATE / 20)); // 300 ms - 250 ms
+}
+
+TEST(Sequencer, StoppedItIsSilentAndPlayingAgainStartsOver) {
+    Sequencer sequencer(RATE);
+    RecordingSink sink;
+    const auto piece = song({{0, 0x90, 60, 90}, {500000, 0x80, 60, 0}}, 1e6);
+    sequencer.play(piece, 0, sink);
+    renderFrames(sequencer, sink, RATE / 2, 512);
+    sequencer.stop(sink);
+    EXPECT_FALSE(sequencer.playing());
+    EXPECT_EQ(sink.resets, 2); // one for play, one for stop: no voice may hang on
+
+    std::vector<short> audio(2 * 256, 7);
+    sequencer.render(sink, audio.data(), 256);
+    EXPECT_TRUE(std::all_of(audio.begin(), audio.end(), [](short s) { return s == 0; }));
+    EXPECT_EQ(sink.frames, uint64_t(RATE / 2)); // the synthesiser was not run
+
+    sequencer.play(piece, 0, sink);
+    EXPECT_DOUBLE_EQ(sequencer.positionMs(), 0);
+    sink.sent.clear();
+    sequencer.render(sink, audio.data(), 256);
+    ASSERT_EQ(sink.sent.size(), 1u);
+    EXPECT_EQ(sink.sent[0].event.status, 0x90);
+}
