@@ -6,6 +6,7 @@
 #pragma once
 
 #include "geometry.h"
+#include "shape_mesh.h"
 
 #include <numbers>
 
@@ -31,3 +32,6 @@ inline const HeroBody HERO_BODY;
 inline double degrees(double d) {
     return d * std::numbers::pi / 180;
 }
+
+// The crest on the body's back (crest_shape.cpp): 365 vertices, 660 triangles.
+Piece addCrest(ShapeMesh& mesh);

@@ -184,8 +184,6 @@ const Box HERO_EXTENTS{{-0.5098, -0.3695, -0.3751}, {0.2999, 0.3665, 0.6593}};
 
 } // namespace
 
-Piece addCrest(ShapeMesh& mesh); // crest_shape.cpp
-
 HeroShape buildHero() {
     HeroShape hero;
     ShapeMesh& mesh = hero.mesh;
