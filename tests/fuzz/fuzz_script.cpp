@@ -4,6 +4,7 @@
 #include "platform/script.h"
 #include "platform/script_source.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -36,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     platform::ScriptEventSource source(script);
     platform::Event event;
-    long call = 1;
-    // Drained in growing steps of the call number, every event is out by the last call.
-    while (call <= script.lastCall()) {
+    const long last = script.lastCall();
+    for (long call = 1;; call = std::min(call * 2, last)) {
         while (source.Next(call, event)) {
         }
-        call = call < LONG_MAX / 2 ? call * 2 : LONG_MAX;
+        if (call >= last)
+            break;
     }
     require(!source.Next(LONG_MAX, event));
     return 0;
