@@ -100,14 +100,27 @@ Bytes bmp24(std::int32_t width, std::int32_t height) {
            patternRows(width, height < 0 ? -height : height, 3);
 }
 
-std::string tempPath(const std::string& name) {
+namespace {
+
+// One folder per test process, removed again when the process ends.
+const std::filesystem::path& tempFolder() {
     static const std::filesystem::path folder = [] {
         auto path = std::filesystem::temp_directory_path() /
                     ("munchora_images_" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(tempFolder(), ignored);
+        });
         return path;
     }();
-    return (folder / name).string();
+    return folder;
+}
+
+} // namespace
+
+std::string tempPath(const std::string& name) {
+    return (tempFolder() / name).string();
 }
 
 std::string writeTempFile(const std::string& name, const Bytes& bytes) {

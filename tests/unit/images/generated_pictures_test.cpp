@@ -1,0 +1,96 @@
+// The pictures the build paints into the run folder, read back by the game's own readers:
+// each must load without a message, have the sides the uploads expect, and the shadow must
+// come out as a blob under the game's brightness-to-alpha rule.
+#include "images/dib_image.h"
+#include "images/jpeg_image.h"
+#include "images/rgb_image.h"
+#include "platform/run_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+// The run folder is named by MUNCHORA_RUN_DIR; without it, the build's run/ folder beside
+// the tests' working directory (build/tests).
+std::string runFile(const char* name) {
+    const char* folder = std::getenv("MUNCHORA_RUN_DIR");
+    return std::string(folder ? folder : "../run") + "/" + name;
+}
+
+// Distinct colours among an 8 x 8 grid of samples.
+int distinctColours(RgbImage& image) {
+    std::set<int> colours;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const RgbPixel p = image.pixelAt(x * image.width() / 8 + 3, y * image.height() / 8 + 3);
+            colours.insert(p.red << 16 | p.green << 8 | p.blue);
+        }
+    return static_cast<int>(colours.size());
+}
+
+bool powerOfTwo(int v) {
+    return v > 0 && (v & (v - 1)) == 0;
+}
+
+struct FreeDib {
+    void operator()(DibImage* image) const { freeDibImage(image); }
+};
+
+std::unique_ptr<DibImage, FreeDib> loadQuietly(const char* name) {
+    platform::CurrentRun().headless = true;
+    testing::internal::CaptureStderr();
+    std::unique_ptr<DibImage, FreeDib> image(loadDibImage(runFile(name).c_str()));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name;
+    return image;
+}
+
+// The alpha the Hero's shadow conversion gives a grey level: low byte of -floor(level).
+int alphaOf(const DibImage& image, int x, int y) {
+    const unsigned char* p = image.pixels + (y * image.width + x) * 3;
+    return (256 - (p[0] + p[1] + p[2]) / 3) & 0xFF;
+}
+
+TEST(GeneratedPictures, BoardAndEnemyTexturesAreTwentyFourBitPowersOfTwo) {
+    for (const char* name : {"wood.bmp", "board.bmp", "top.bmp", "LandScape.bmp", "Enemy1.bmp"}) {
+        RgbImage image;
+        ASSERT_TRUE(image.load(runFile(name).c_str())) << name;
+        EXPECT_TRUE(powerOfTwo(image.width()) && powerOfTwo(image.height())) << name;
+        EXPECT_GE(distinctColours(image), 16) << name; // a picture, not a flat fill
+    }
+}
+
+TEST(GeneratedPictures, HeroSphereMapLoads) {
+    const auto hero = loadQuietly("Hero.bmp");
+    ASSERT_TRUE(hero);
+    EXPECT_TRUE(powerOfTwo(hero->width) && powerOfTwo(hero->height));
+}
+
+// Transparent at the edges, mostly opaque in the middle, fading outwards without a step.
+TEST(GeneratedPictures, ShadowIsASoftBlob) {
+    const auto shadow = loadQuietly("Shadow.bmp");
+    ASSERT_TRUE(shadow);
+    const int size = shadow->width, middle = size / 2;
+    EXPECT_EQ(alphaOf(*shadow, 0, 0), 0);
+    EXPECT_EQ(alphaOf(*shadow, size - 1, middle), 0);
+    EXPECT_GT(alphaOf(*shadow, middle, middle), 128);
+    for (int x = middle; x + 1 < size; ++x) {
+        const int inner = alphaOf(*shadow, x, middle), outer = alphaOf(*shadow, x + 1, middle);
+        EXPECT_LE(outer, inner) << x;
+        EXPECT_LE(inner - outer, 16) << x; // soft: no hard edge
+    }
+}
+
+TEST(GeneratedPictures, TitleIsAColourJpeg) {
+    JpegImage title;
+    ASSERT_TRUE(title.load(runFile("First.jpg").c_str()));
+    EXPECT_EQ(title.palette, nullptr);
+    EXPECT_GE(title.width, 1024);
+    EXPECT_GT(title.width, title.height);
+}
+
+} // namespace
