@@ -68,6 +68,7 @@ void EnemyGroup::reset() {
         enemy->board = board;
         enemy->game = game;
     }
+    releaseRetiredTexture(); // no enemy uses the texture a lost life replaced
 }
 
 void EnemyGroup::frame() {
