@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -254,11 +253,11 @@ std::variant<MidiSong, MidiError> readMidiFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return MidiError::CannotOpen;
-    std::vector<uint8_t> bytes;
-    char c;
-    while (bytes.size() <= MAX_MIDI_FILE_BYTES && in.get(c))
-        bytes.push_back(static_cast<uint8_t>(c));
+    // One byte more than the limit is enough to know the file is too large.
+    std::vector<uint8_t> bytes(MAX_MIDI_FILE_BYTES + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         return MidiError::CannotOpen;
+    bytes.resize(static_cast<size_t>(in.gcount()));
     return parseMidi(bytes.data(), bytes.size());
 }

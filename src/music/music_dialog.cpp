@@ -4,13 +4,13 @@
 #include "music/music_dialog.h"
 
 #include "platform/system.h"
+#include "resources/about_texts.h"
 
 #include <cstdio>
 
 namespace {
 
 constexpr int CONTROL_ID = 1000;
-constexpr const char* APP_NAME = "Munchora";
 
 const platform::DialogTemplate MUSIC_TEMPLATE = {
     "Dialog",

@@ -12,9 +12,10 @@
 
 namespace {
 
+// The build's run folder; tests run in the build's tests/ folder beside it.
 std::string runFile(const char* name) {
     const char* dir = std::getenv("MUNCHORA_RUN_DIR");
-    return std::string(dir ? dir : ".") + "/" + name;
+    return std::string(dir ? dir : "../run") + "/" + name;
 }
 
 struct Sound {
