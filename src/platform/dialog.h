@@ -80,7 +80,8 @@ public:
     Dialog& operator=(const Dialog&) = delete;
 
     // Creates the dialog, runs OnInitDialog and then the message loop until EndDialog;
-    // destroys the window (OnDestroy) and returns the EndDialog result.
+    // destroys the window (OnDestroy) and returns the EndDialog result. While the program
+    // is closing (see RequestClose in run_state.h) the loop cancels the dialog at once.
     int DoModal();
     // Creates a modeless dialog owned by owner; runs OnInitDialog. Destroyed with its owner.
     bool Create(Dialog* owner);

@@ -4,8 +4,10 @@
 
 #include "platform/event_dispatch.h"
 #include "platform/screenshot.h"
+#include "platform/signals.h"
 #include "platform/system.h"
 
+#include <csignal>
 #include <regex>
 
 namespace platform::testing {
@@ -217,6 +219,25 @@ TEST_F(MainLoop, AltF4ClosesAndF12TakesAScreenshotWithoutTheGameSeeingIt) {
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_TRUE(std::regex_match(shots[0], std::regex(R"(screenshot-\d{8}-\d{6}\.png)")))
         << shots[0];
+}
+
+TEST_F(MainLoop, SigtermIsACloseRequestThroughTheSameOrderlyPath) {
+    openEntryAt(2);
+    main.onInit = [this] {
+        main.SetTimer(GAME_TIMER, 25);
+        InstallCloseSignals();
+    };
+    useScript("3 type Ann\n");
+    main.onTick = [this, entry = main.onTick](long call) {
+        if (call == 4)
+            std::raise(SIGTERM);
+        entry(call);
+    };
+    main.DoModal();
+    const Log expected{"entry:cancel", "entry:destroy", "main:entry 2 ''", "main:cancel",
+                       "main:destroy"};
+    EXPECT_EQ(only(log, {"cancel", "destroy", "entry 2"}), expected);
+    EXPECT_EQ(CurrentRun().mainCalls, 4);
 }
 
 TEST_F(MainLoop, AResizeReachesTheMainWindow) {
