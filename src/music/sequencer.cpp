@@ -16,7 +16,11 @@ bool isNote(const MidiEvent& event) {
 } // namespace
 
 uint64_t Sequencer::frameOf(const MidiEvent& event) const {
-    return static_cast<uint64_t>(event.timeUs * sampleRate_ / 1e6);
+    // A hostile file can place events past 2^64 frames; 2^62 frames (3 million years at
+    // 44100 Hz) is never reached, and keeps the conversion defined.
+    constexpr double NEVER = 0x1p62;
+    const double frame = event.timeUs * sampleRate_ / 1e6;
+    return static_cast<uint64_t>(frame < NEVER ? frame : NEVER);
 }
 
 void Sequencer::play(std::shared_ptr<const MidiSong> song, uint32_t startMs, MidiSink& sink) {

@@ -79,6 +79,16 @@ TEST(Sequencer, VoicesRingOnAfterTheLastEvent) {
     EXPECT_EQ(audio.back(), 1);
 }
 
+TEST(Sequencer, AnEventPastAnyPlayingTimeWaitsForeverWithoutOverflow) {
+    // 1e21 us is 4.4e22 frames, beyond 64 bits; a hostile file can get there.
+    Sequencer sequencer(RATE);
+    RecordingSink sink;
+    sequencer.play(song({{0, 0x90, 60, 90}, {1e21, 0x80, 60, 0}}, 1e21), 0, sink);
+    renderFrames(sequencer, sink, 4096, 1024);
+    EXPECT_EQ(sink.sent.size(), 1u);
+    EXPECT_EQ(sink.frames, 4096u);
+}
+
 TEST(Sequencer, AStartPositionSkipsNotesButKeepsProgramsAndControllers) {
     const auto piece = song({{0, 0xC0, 5, 0},
                              {0, 0x90, 60, 90},
