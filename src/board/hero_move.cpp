@@ -2,9 +2,9 @@
 // slide along a wall or refused, and eats the apples it reaches, which scores, grants lives
 // and moves the game to the next level.
 //
-// World units as in board.h; every box and comparison is single precision. tryMove never
-// moves the Hero itself: the caller adds the returned displacement to position. slideGuard is
-// program-wide and lives as long as the program.
+// World units as in board.h; boxes are single precision like every collision test. tryMove
+// never moves the Hero itself: the caller adds the returned displacement to position.
+// slideGuard is program-wide and lives as long as the program.
 #include "app/game_state.h"
 #include "board/board.h"
 #include "board/hero.h"
@@ -44,9 +44,10 @@ Box3 appleBox(int row, int col) {
 }
 
 // The slide along the wall whose centre is (cx, cy): along y when the wall lies mainly
-// across x from the Hero, along x otherwise; only a strictly positive request picks +.
+// across x from the Hero, along x otherwise; only a strictly positive request picks +. The
+// distances are exact in double precision, so a near tie is decided by the true values.
 Vec3 slideAlong(const Vec3& heroAt, float cx, float cy, const Vec3& d) {
-    if (std::fabs(cy - heroAt.y) < std::fabs(cx - heroAt.x))
+    if (std::fabs(double(cy) - heroAt.y) < std::fabs(double(cx) - heroAt.x))
         return Vec3{0.0f, d.y > 0.0f ? SLIDE_STEP : -SLIDE_STEP, d.z};
     return Vec3{d.x > 0.0f ? SLIDE_STEP : -SLIDE_STEP, 0.0f, d.z};
 }

@@ -3,8 +3,9 @@
 // Each step draws 2, 3 or 4 numbers from the shared generator in a fixed order (a turn when
 // blocked, the height drift, the chance of a random turn, and that turn), so the sequence is
 // part of the rules. Turns are about z only and build their rotation on a fresh identity,
-// as the Hero's do; the heading is row 0 of orientation. Single precision throughout, with
-// the constants as single-precision values.
+// as the Hero's do; the heading is row 0 of orientation. The constants are single-precision
+// values; expressions are evaluated in double precision and rounded when stored, as the
+// vector functions do.
 #include "enemies/enemy.h"
 
 #include "board/board.h"
@@ -12,25 +13,25 @@
 
 namespace {
 
-constexpr double FORWARD_STEP = 0.11538462420187086; // 0.11538462f, 3/26 of a cell
+constexpr double FORWARD_STEP = 0.11538462420187086; // about 3/26 of a cell
 constexpr double TURN_PROBE = 0.07500000298023224;   // 0.075f
-constexpr float EIGHTH_TURN = 0.7853982f;            // pi / 4
-constexpr float QUARTER_TURN = 1.5707964f;           // pi / 2
-constexpr float DRIFT_GAIN = 7.5f;
-constexpr float DRIFT_DAMPING = 0.016666668f; // 1 / 60
+constexpr double EIGHTH_TURN = 0.7853981852531433;   // 0.7853982f, pi / 4
+constexpr double QUARTER_TURN = 1.5707963705062866;  // 1.5707964f, pi / 2
+constexpr double DRIFT_GAIN = 7.5;
+constexpr double DRIFT_DAMPING = 0.01666666753590107; // 0.016666668f, 1 / 60
 constexpr float HIGHEST = 1.0f;
 constexpr float LOWEST = 0.2f;
 constexpr int RANDOM_TURN_PERCENT = 5;
 constexpr float HALF_SIZE = 0.25f;
 
 // One fresh generator value scaled into [0, 1).
-float unitRandom() {
-    return float(nextRandom()) / 32768.0f;
+double unitRandom() {
+    return nextRandom() / 32768.0;
 }
 
 // trunc(u * n): an integer 0 .. n - 1.
 int randomBelow(int n) {
-    return int(unitRandom() * float(n));
+    return int(unitRandom() * n);
 }
 
 Vec3 headingOf(const Matrix4& m) {
@@ -38,7 +39,7 @@ Vec3 headingOf(const Matrix4& m) {
 }
 
 // orientation * Rz(angle), the turn by angle counter-clockwise seen from above.
-Matrix4 turned(const Matrix4& orientation, float angle) {
+Matrix4 turned(const Matrix4& orientation, double angle) {
     Matrix4 rotation;
     matIdentity(rotation);
     matRotateXYZ(rotation, 0.0, 0.0, angle);
@@ -60,12 +61,12 @@ void Enemy::step() {
     Vec3 forward;
     vecScaled(forward, headingOf(orientation), FORWARD_STEP);
     if (blockedAt(forward))
-        orientation = turned(orientation, float(randomBelow(8)) * EIGHTH_TURN);
+        orientation = turned(orientation, randomBelow(8) * EIGHTH_TURN);
     else
         vecAdd(position, position, forward);
 
-    verticalSpeed = ((unitRandom() - 0.5f) * DRIFT_GAIN + verticalSpeed) * DRIFT_DAMPING;
-    position.z += verticalSpeed;
+    verticalSpeed = float(((unitRandom() - 0.5) * DRIFT_GAIN + verticalSpeed) * DRIFT_DAMPING);
+    position.z = float(double(position.z) + verticalSpeed);
     if (position.z > HIGHEST)
         position.z = HIGHEST;
     if (position.z < LOWEST)
@@ -74,7 +75,7 @@ void Enemy::step() {
     if (randomBelow(100) >= RANDOM_TURN_PERCENT)
         return;
     // The candidate turn is kept only when a short probe along its heading is free.
-    Matrix4 candidate = turned(orientation, float(randomBelow(4)) * QUARTER_TURN);
+    Matrix4 candidate = turned(orientation, randomBelow(4) * QUARTER_TURN);
     Vec3 probe;
     vecScaled(probe, headingOf(candidate), TURN_PROBE);
     if (!blockedAt(probe))

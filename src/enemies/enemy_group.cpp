@@ -3,8 +3,8 @@
 //
 // The group owns its enemies. A reset gives every slot a freshly initialised enemy; the
 // objects of the five slots are made once and then re-initialised in place, so that resets
-// (every lost life and level change) allocate nothing. Distances are in world units and
-// computed in single precision.
+// (every lost life and level change) allocate nothing. Distances are in world units,
+// computed in double precision from the stored floats.
 #include "enemies/enemy_group.h"
 
 #include "app/game_state.h"
@@ -15,15 +15,15 @@
 
 namespace {
 
-constexpr float CONTACT_DISTANCE_SQUARED = 0.25f; // closer than 0.5 units
+constexpr double CONTACT_DISTANCE_SQUARED = 0.25; // closer than 0.5 units
 constexpr uint32_t LOST_LIFE_PAUSE_MS = 1000;
 constexpr float HERO_START_X = -5.5f; // centre of cell (1, 1); the Hero keeps its height
 constexpr float HERO_START_Y = -5.5f;
 
-float distanceSquared(const Vec3& a, const Vec3& b) {
-    float dx = a.x - b.x;
-    float dy = a.y - b.y;
-    float dz = a.z - b.z;
+double distanceSquared(const Vec3& a, const Vec3& b) {
+    double dx = double(a.x) - b.x;
+    double dy = double(a.y) - b.y;
+    double dz = double(a.z) - b.z;
     return dx * dx + dy * dy + dz * dz;
 }
 

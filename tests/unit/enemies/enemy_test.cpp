@@ -45,16 +45,16 @@ TEST_F(Enemies, EachStepDrawsInOrderTurnWhenBlockedDriftChanceAndRandomTurn) {
         const bool moved =
             enemy.position.x != before.position.x || enemy.position.y != before.position.y;
         const size_t drift = moved ? 0 : 1;
-        const int chance = int(float(draws[drift + 1]) / 32768.0f * 100.0f);
+        const int chance = int(draws[drift + 1] / 32768.0 * 100.0);
         EXPECT_EQ(draws.size(), 2u + !moved + (chance < 5)) << "step " << i;
-        const float u = float(draws[drift]) / 32768.0f;
-        EXPECT_FLOAT_EQ(enemy.verticalSpeed,
-                        ((u - 0.5f) * 7.5f + before.verticalSpeed) * 0.016666668f);
+        const double u = draws[drift] / 32768.0;
+        EXPECT_EQ(enemy.verticalSpeed,
+                  float(((u - 0.5) * 7.5 + before.verticalSpeed) * double(0.016666668f)));
         if (moved) {
-            EXPECT_FLOAT_EQ(enemy.position.x,
-                            before.position.x + before.orientation.m[0] * 0.11538462f);
-            EXPECT_FLOAT_EQ(enemy.position.y,
-                            before.position.y + before.orientation.m[1] * 0.11538462f);
+            Vec3 forward{before.orientation.m[0], before.orientation.m[1], 0};
+            vecScale(forward, 0.11538462420187086);
+            EXPECT_EQ(enemy.position.x, before.position.x + forward.x);
+            EXPECT_EQ(enemy.position.y, before.position.y + forward.y);
         }
         EXPECT_GE(enemy.position.z, 0.2f);
         EXPECT_LE(enemy.position.z, 1.0f);
