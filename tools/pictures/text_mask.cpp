@@ -45,6 +45,7 @@ std::string findBoldFont() {
     if (match)
         FcPatternDestroy(match);
     FcPatternDestroy(pattern);
+    FcFini(); // the tool asks once; let the library free its configuration again
     return path;
 }
 
