@@ -117,7 +117,7 @@ def run(script, ticks=None, size=(160, 120), files=None):
         mode = "wb" if isinstance(content, bytes) else "w"
         with open(os.path.join(folder, name), mode) as f:
             f.write(content)
-    with open(os.path.join(folder, "script.txt"), "w", encoding="latin-1") as f:
+    with open(os.path.join(folder, "script.txt"), "w", encoding="utf-8") as f:
         f.write(script)
     command = [exe, "--headless", "--script", "script.txt", "--trace", "trace.jsonl",
                "--size", "%dx%d" % size]
