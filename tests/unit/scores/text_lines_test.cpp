@@ -18,15 +18,6 @@ std::vector<std::string> linesOf(const TextLines& lines) {
 
 using Lines = std::vector<std::string>;
 
-TEST_F(TextLinesFile, SplitsAtLineFeedsWithEitherLineEnd) {
-    for (const char* bytes : {"one\ntwo\n\nfour\n", "one\r\ntwo\r\n\r\nfour\r\n"}) {
-        writeFile("f", bytes);
-        TextLines lines;
-        ASSERT_TRUE(lines.read("f"));
-        EXPECT_EQ(linesOf(lines), (Lines{"one", "two", "", "four"})) << bytes;
-    }
-}
-
 TEST_F(TextLinesFile, TextAfterTheLastLineFeedIsNoLine) {
     writeFile("f", "one\ntwo");
     TextLines lines;
