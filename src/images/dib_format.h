@@ -6,6 +6,7 @@
 // rows tightly packed. Whether file order is bottom-up or top-down is the caller's concern.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 

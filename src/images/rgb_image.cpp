@@ -22,7 +22,7 @@ bool acceptedSize(std::int32_t width, std::int32_t height) {
 
 // Each file row is 3 bytes a pixel padded to a multiple of 4: width 1 -> 4, width 5 -> 16.
 std::size_t fileRowLength(int width) {
-    return (3 * static_cast<std::size_t>(width) + 3) & ~3u;
+    return (3 * static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
 }
 
 } // namespace

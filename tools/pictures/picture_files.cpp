@@ -47,7 +47,8 @@ std::vector<unsigned char> bmpHeaders(int width, int height, std::uint32_t image
 } // namespace
 
 bool writeBmp24(const std::string& path, const Canvas& canvas) {
-    const std::size_t rowBytes = (3 * static_cast<std::size_t>(canvas.width()) + 3) & ~3u;
+    const std::size_t rowBytes =
+        (3 * static_cast<std::size_t>(canvas.width()) + 3) & ~std::size_t{3};
     std::vector<unsigned char> file = bmpHeaders(
         canvas.width(), canvas.height(), static_cast<std::uint32_t>(rowBytes * canvas.height()));
     for (int y = canvas.height() - 1; y >= 0; --y) {
