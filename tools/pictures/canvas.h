@@ -34,6 +34,10 @@ private:
     std::vector<Colour> pixels;
 };
 
+// The picture scaled to width x height, each new pixel the average of the area of the old
+// picture it covers (partly covered pixels weighted by the part), for shrinking.
+Canvas resampled(const Canvas& source, int width, int height);
+
 // Fills every pixel from `paint(x, y)`, evaluated at the pixel's centre in [0, 1) texture
 // coordinates (u right, v down), averaged over samples x samples points to smooth edges.
 template <typename Paint> void fill(Canvas& canvas, int samples, Paint paint) {
