@@ -17,8 +17,13 @@ void enterGameFolder() {
     if (entered)
         return;
     ASSERT_TRUE(testsupport::makeHeadlessGlContext(320, 240));
-    const char* runDir = std::getenv("MUNCHORA_RUN_DIR");
-    ASSERT_NE(runDir, nullptr) << "MUNCHORA_RUN_DIR names the game's data folder";
+    // MUNCHORA_RUN_DIR names the game's data folder; without it, the build's run/ folder
+    // beside the tests/ folder that holds this program.
+    const char* named = std::getenv("MUNCHORA_RUN_DIR");
+    std::filesystem::path runDir =
+        named ? std::filesystem::path(named)
+              : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "run";
+    ASSERT_TRUE(std::filesystem::exists(runDir / "wood.bmp")) << runDir;
     char pattern[] = "/tmp/munchora-app-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     std::filesystem::copy(runDir, pattern, std::filesystem::copy_options::recursive);
