@@ -18,10 +18,10 @@ struct MenuView {
 };
 
 struct OverlayView {
-    int width = 0, height = 0;            // the window's client size in pixels
-    std::vector<const Dialog*> dialogs;   // visible dialogs, bottom to top
-    const MenuView* menu = nullptr;       // the open system menu, or null
-    bool caretVisible = true;             // blink phase of the edit field's caret
+    int width = 0, height = 0;          // the window's client size in pixels
+    std::vector<const Dialog*> dialogs; // visible dialogs, bottom to top
+    const MenuView* menu = nullptr;     // the open system menu, or null
+    bool caretVisible = true;           // blink phase of the edit field's caret
 };
 
 void DrawOverlays(const OverlayView& view);
