@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace platform {
 
@@ -54,6 +55,22 @@ std::optional<long> callLimit(const RunOptions& options, const Script& script) {
     return std::nullopt;
 }
 
+// The trace and the screenshots are named relative to where the program was started; the
+// game may change its working directory to its data folder before it writes them.
+void anchorPath(std::string& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (!path.empty() && !error)
+        path = absolute.string();
+}
+
+void anchorPaths(RunOptions& options, Script& script) {
+    anchorPath(options.tracePath);
+    for (ScriptEvent& event : script.events)
+        if (event.action == ScriptAction::Screenshot)
+            anchorPath(event.text);
+}
+
 } // namespace
 
 App::App() = default;
@@ -71,6 +88,7 @@ int App::Run(int argc, char** argv) {
         std::fprintf(stderr, "munchora: %s\n", error.c_str());
         return EXIT_BAD_INPUT;
     }
+    anchorPaths(options, script);
     SetOptions(options);
     InstallCloseSignals();
     if (!startVideo(options))
