@@ -4,6 +4,7 @@
 
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/frame_timing.h"
 #include "platform/options.h"
 #include "platform/run_state.h"
 #include "platform/script_source.h"
@@ -66,6 +67,7 @@ void anchorPath(std::string& path) {
 
 void anchorPaths(RunOptions& options, Script& script) {
     anchorPath(options.tracePath);
+    anchorPath(options.frameTimesPath);
     for (ScriptEvent& event : script.events)
         if (event.action == ScriptAction::Screenshot)
             anchorPath(event.text);
@@ -90,6 +92,7 @@ int App::Run(int argc, char** argv) {
     }
     anchorPaths(options, script);
     SetOptions(options);
+    StartFrameTiming(options.frameTimesPath);
     InstallCloseSignals();
     if (!startVideo(options))
         return EXIT_FAILURE;
@@ -110,6 +113,7 @@ int App::Run(int argc, char** argv) {
 
     OpenAudio();
     InitInstance();
+    WriteFrameTimes();
     ShowCursor(true);
     CloseAudio();
     ResetRun();

@@ -1,7 +1,10 @@
 // The program's application object and its command line.
 //
 //   munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]
+//            [--frame-times FILE]
 //
+// --frame-times is for measuring: it writes the start-up time and the wall time of every
+// call of the main window's timer (each frame finished with glFinish) to FILE at exit.
 // App::Run parses the options, brings up the platform (video, audio, clock, event source),
 // calls InitInstance, which runs the main dialog, and shuts the platform down again. A bad
 // option or script line is reported on standard error naming the file and line, and Run
@@ -15,8 +18,9 @@ namespace platform {
 
 struct RunOptions {
     bool headless = false;
-    std::string scriptPath; // empty: no script
-    std::string tracePath;  // empty: no trace
+    std::string scriptPath;     // empty: no script
+    std::string tracePath;      // empty: no trace
+    std::string frameTimesPath; // empty: frames are not timed
     std::optional<long> ticks;
     int width = 1280, height = 720; // the headless surface; a desktop run covers the desktop
     bool sizeGiven = false;

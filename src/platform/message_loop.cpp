@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/event_dispatch.h"
+#include "platform/frame_timing.h"
 #include "platform/run_state.h"
 #include "platform/signals.h"
 #include "platform/timer_schedule.h"
@@ -48,9 +49,12 @@ long deliverableCall(const TimerEntry* next) {
 
 void callTimer(const TimerEntry& next) {
     const TimerEntry call = WindowTimers().Take(next, ProgramClock().Now());
-    if (call.owner == windows::Main())
-        ++CurrentRun().mainCalls;
+    if (call.owner != windows::Main())
+        return call.owner->OnTimer(call.id);
+    ++CurrentRun().mainCalls;
+    BeginTimedCall();
     call.owner->OnTimer(call.id);
+    EndTimedCall();
 }
 
 } // namespace

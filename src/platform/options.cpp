@@ -9,7 +9,8 @@
 namespace platform {
 
 const char* const USAGE =
-    "usage: munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]";
+    "usage: munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]\n"
+    "                [--frame-times FILE]";
 
 namespace {
 
@@ -54,7 +55,7 @@ private:
             return {};
         }
         if (option == "--script" || option == "--trace" || option == "--ticks" ||
-            option == "--size")
+            option == "--size" || option == "--frame-times")
             return parseValue(option);
         return "unknown option '" + std::string(option) + "'";
     }
@@ -63,12 +64,15 @@ private:
         if (index_ + 1 >= argc_)
             return "option " + std::string(option) + " needs a value";
         const std::string_view value = argv_[++index_];
-        if ((option == "--script" || option == "--trace") && value.empty())
+        if ((option == "--script" || option == "--trace" || option == "--frame-times") &&
+            value.empty())
             return "option " + std::string(option) + " needs a file name";
         if (option == "--script")
             options_.scriptPath = value;
         else if (option == "--trace")
             options_.tracePath = value;
+        else if (option == "--frame-times")
+            options_.frameTimesPath = value;
         else if (option == "--ticks")
             return parseTicks(value);
         else if (!readSize(value, options_))

@@ -1,6 +1,7 @@
 // The command line, read as hostile input:
 //
 //   munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]
+//            [--frame-times FILE]
 //
 // Every option at most once; N from 0 to MAX_SCRIPT_CALL; W and H from 1 to
 // MAX_SCRIPT_SIZE. Anything else is an error with a message saying what is wrong.

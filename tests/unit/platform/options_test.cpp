@@ -17,7 +17,7 @@ TEST(Options, ReadsEveryOption) {
     RunOptions options;
     std::string error;
     ASSERT_TRUE(parse({"--headless", "--script", "s.txt", "--trace", "t.json", "--ticks", "40",
-                       "--size", "320x240"},
+                       "--size", "320x240", "--frame-times", "f.txt"},
                       options, error))
         << error;
     EXPECT_TRUE(options.headless);
@@ -27,6 +27,7 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_EQ(options.width, 320);
     EXPECT_EQ(options.height, 240);
     EXPECT_TRUE(options.sizeGiven);
+    EXPECT_EQ(options.frameTimesPath, "f.txt");
 }
 
 TEST(Options, DefaultsWithoutArguments) {

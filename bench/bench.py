@@ -1,0 +1,145 @@
+"""The game's figures in one table: the cost of a tick of game rules, frame times of the
+real program on the software rasteriser at three sizes, start-up to the first presented
+frame, peak memory, and the cost of rendering the music.
+
+    python3 bench/bench.py BUILD_DIR [--json FILE]
+
+BUILD_DIR is a release build holding src/munchora, bench/munchora_bench and run/ (./bench
+makes it). Frames are measured in the real program, headless, with --frame-times: every
+timer call ends with glFinish, so a frame's time includes its pixels. Only play frames
+count (the trace says which), after a warm-up.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+
+SIZES = [(64, 64), (1280, 720), (1920, 1080)]
+FRAMES = 400
+WARM_UP = 20
+STARTUP_RUNS = 5
+
+GOALS = {  # figure: (limit, unit)
+    "tick_us": (20, "us"),
+    "frame_64x64_median_ms": (2, "ms"),
+    "frame_1280x720_median_ms": (25, "ms"),
+    "startup_ms": (150, "ms"),
+    "peak_memory_mb": (150, "MB"),
+    "audio_core_percent": (5, "%"),
+}
+
+
+def play_script(frames):
+    """Walks and turns through the maze, jumping now and then; Space every second brings
+    the game back into play after a lost life."""
+    lines = ["1 press Space", "2 down Up"]
+    for tick in range(40, frames, 40):
+        lines.append(f"{tick} press Space")
+        lines.append(f"{tick} down {'Left' if tick % 80 else 'Right'}")
+        lines.append(f"{tick + 6} up {'Left' if tick % 80 else 'Right'}")
+        lines.append(f"{tick + 10} down Ctrl")
+        lines.append(f"{tick + 12} up Ctrl")
+    return "\n".join(lines) + "\n"
+
+
+def run_game(build, width, height, frames):
+    """Runs the program headless in a copy of the data folder; returns its frame times,
+    start-up, which ticks were play frames, and its peak resident memory in MB."""
+    with tempfile.TemporaryDirectory(prefix="munchora-bench-") as folder:
+        for name in os.listdir(os.path.join(build, "run")):
+            shutil.copy(os.path.join(build, "run", name), folder)
+        with open(os.path.join(folder, "play.txt"), "w") as f:
+            f.write(play_script(frames))
+        env = dict(os.environ, SDL_AUDIODRIVER="dummy")
+        process = subprocess.Popen(
+            [os.path.join(build, "src", "munchora"), "--headless", "--size",
+             f"{width}x{height}", "--script", "play.txt", "--ticks", str(frames),
+             "--trace", "trace.jsonl", "--frame-times", "times.txt"],
+            cwd=folder, env=env, stderr=subprocess.PIPE)
+        _, status, usage = os.wait4(process.pid, 0)
+        if status != 0:
+            sys.exit(f"munchora failed: {process.stderr.read().decode()}")
+        with open(os.path.join(folder, "times.txt")) as f:
+            pairs = [line.split() for line in f]
+        with open(os.path.join(folder, "trace.jsonl")) as f:
+            screens = [json.loads(line)["screen"] for line in f]
+    startup = float(pairs[0][1])
+    times = [float(value) for _, value in pairs[1:]]
+    play = [t for tick, t in enumerate(times) if tick >= WARM_UP and screens[tick] == "play"]
+    return play, startup, usage.ru_maxrss / 1024.0
+
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(fraction * (len(ordered) - 1) + 0.5))]
+
+
+def google_benchmarks(build):
+    out = subprocess.run(
+        [os.path.join(build, "bench", "munchora_bench"), "--benchmark_format=json",
+         "--benchmark_filter=wholeTickOfRules|renderMusic|loadSoundFont"],
+        check=True, capture_output=True, text=True, env=dict(os.environ, SDL_AUDIODRIVER="dummy"),
+        cwd=os.path.join(build, "run")).stdout
+    results = {b["name"]: b for b in json.loads(out)["benchmarks"]}
+    tick = results["wholeTickOfRules"]
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[tick["time_unit"]]
+    audio = max(b["core_percent"] for name, b in results.items() if name.startswith("renderMusic"))
+    return {"tick_us": tick["cpu_time"] * scale, "audio_core_percent": audio}
+
+
+def measure(build):
+    figures = google_benchmarks(build)
+    peak = 0.0
+    startups = []
+    for width, height in SIZES:
+        play, startup, memory = run_game(build, width, height, FRAMES)
+        name = f"frame_{width}x{height}"
+        figures[name + "_median_ms"] = statistics.median(play)
+        figures[name + "_p99_ms"] = percentile(play, 0.99)
+        figures[name + "_frames"] = len(play)
+        startups.append(startup)
+        peak = max(peak, memory)
+    while len(startups) < STARTUP_RUNS:
+        startups.append(run_game(build, 1280, 720, 2)[1])
+    figures["startup_ms"] = statistics.median(startups)
+    figures["peak_memory_mb"] = peak
+    return figures
+
+
+def report(figures):
+    rows = [("whole tick of game rules", "tick_us", "us")]
+    for width, height in SIZES:
+        rows.append((f"frame {width}x{height} median", f"frame_{width}x{height}_median_ms", "ms"))
+        rows.append((f"frame {width}x{height} 99th pct", f"frame_{width}x{height}_p99_ms", "ms"))
+    rows += [("start-up to first frame", "startup_ms", "ms"),
+             ("peak resident memory", "peak_memory_mb", "MB"),
+             ("music rendering", "audio_core_percent", "% of a core")]
+    print(f"{'figure':32} {'value':>10}  {'goal':>10}")
+    for label, key, unit in rows:
+        goal = GOALS.get(key)
+        verdict = "" if not goal else ("ok" if figures[key] < goal[0] else "MISSED")
+        limit = f"< {goal[0]}" if goal else ""
+        print(f"{label:32} {figures[key]:10.2f}  {limit:>10} {unit:12} {verdict}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("build")
+    parser.add_argument("--json", default=None, help="where to write the figures")
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    figures = measure(build)
+    report(figures)
+    path = args.json or os.path.join(build, "bench-results.json")
+    with open(path, "w") as f:
+        json.dump(figures, f, indent=2)
+    print(f"figures written to {path}")
+
+
+if __name__ == "__main__":
+    main()

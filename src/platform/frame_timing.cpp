@@ -1,0 +1,79 @@
+// Frame timing; see frame_timing.h.
+#include "platform/frame_timing.h"
+
+#include "platform/gl_context.h"
+
+#include <SDL_opengl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Timing {
+    std::string path;
+    Clock::time_point runStart, callStart;
+    double startupMs = -1; // until the first call has ended
+    std::vector<double> callMs;
+    int depth = 0; // nested calls (a modal dialog's loop) count within their outer call
+};
+
+Timing& timing() {
+    static Timing state;
+    return state;
+}
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+void StartFrameTiming(const std::string& path) {
+    Timing& t = timing();
+    t = Timing{};
+    t.path = path;
+    t.runStart = Clock::now();
+    if (!path.empty())
+        t.callMs.reserve(1 << 16);
+}
+
+void BeginTimedCall() {
+    Timing& t = timing();
+    if (t.path.empty() || t.depth++ > 0)
+        return;
+    t.callStart = Clock::now();
+}
+
+void EndTimedCall() {
+    Timing& t = timing();
+    if (t.path.empty() || --t.depth > 0)
+        return;
+    if (HasGlContext())
+        glFinish();
+    t.callMs.push_back(millisecondsSince(t.callStart));
+    if (t.startupMs < 0)
+        t.startupMs = millisecondsSince(t.runStart);
+}
+
+void WriteFrameTimes() {
+    const Timing& t = timing();
+    if (t.path.empty())
+        return;
+    std::FILE* file = std::fopen(t.path.c_str(), "w");
+    if (!file) {
+        std::fprintf(stderr, "munchora: cannot write the frame times %s\n", t.path.c_str());
+        return;
+    }
+    std::fprintf(file, "startup_ms %.3f\n", t.startupMs);
+    for (double ms : t.callMs)
+        std::fprintf(file, "frame_ms %.3f\n", ms);
+    std::fclose(file);
+}
+
+} // namespace platform
