@@ -88,7 +88,6 @@ void drawPlayScreen(GameState& game) {
     game.board.draw();
     if (game.gameOver == 0) {
         game.enemies.frame(); // may run the loss-of-life sequence, pause included
-        game.enemies.releaseRetiredTexture();
         game.hero.draw();
     }
     beginText();

@@ -3,6 +3,7 @@
 # briefly. Without MUNCHORA_FUZZ each target is still compiled with a small driver that
 # replays its seed corpus, so the targets cannot rot and the seeds run under every build.
 file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/fuzz_*.cpp)
+add_custom_target(fuzz_targets)
 foreach(source ${FUZZ_SOURCES})
     get_filename_component(target ${source} NAME_WE)
     string(REPLACE "fuzz_" "" corpus ${target})
@@ -17,4 +18,5 @@ foreach(source ${FUZZ_SOURCES})
             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
     endif()
     target_link_libraries(${target} PRIVATE munchora_game)
+    add_dependencies(fuzz_targets ${target})
 endforeach()
