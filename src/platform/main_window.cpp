@@ -131,6 +131,8 @@ void SetIcon(const uint32_t* rgba, int width, int height) {
 void Present() {
     if (window().handle && !CurrentRun().offscreenSurface)
         SDL_GL_SwapWindow(window().handle);
+    else
+        offscreen::EndFrame();
 }
 
 } // namespace platform::mainwindow

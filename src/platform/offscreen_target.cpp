@@ -19,12 +19,16 @@ struct Functions {
     PFNGLBINDRENDERBUFFERPROC bindRenderbuffer;
     PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers;
     PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage;
+    PFNGLFENCESYNCPROC fenceSync;
+    PFNGLCLIENTWAITSYNCPROC clientWaitSync;
+    PFNGLDELETESYNCPROC deleteSync;
 };
 
 struct Target {
     Functions gl{};
     GLuint framebuffer = 0;
     GLuint colour = 0, depth = 0;
+    GLsync lastFrame = nullptr; // the fence after the frame still in flight
 };
 
 Target& target() {
@@ -46,7 +50,9 @@ bool loadFunctions(Functions& f) {
            load(f.genRenderbuffers, "glGenRenderbuffers") &&
            load(f.bindRenderbuffer, "glBindRenderbuffer") &&
            load(f.deleteRenderbuffers, "glDeleteRenderbuffers") &&
-           load(f.renderbufferStorage, "glRenderbufferStorage");
+           load(f.renderbufferStorage, "glRenderbufferStorage") &&
+           load(f.fenceSync, "glFenceSync") && load(f.clientWaitSync, "glClientWaitSync") &&
+           load(f.deleteSync, "glDeleteSync");
 }
 
 void allocate(int width, int height) {
@@ -85,8 +91,22 @@ void Resize(int width, int height) {
         allocate(width, height);
 }
 
+void EndFrame() {
+    Target& t = target();
+    if (!Active())
+        return;
+    if (t.lastFrame) {
+        t.gl.clientWaitSync(t.lastFrame, GL_SYNC_FLUSH_COMMANDS_BIT, GL_TIMEOUT_IGNORED);
+        t.gl.deleteSync(t.lastFrame);
+    }
+    t.lastFrame = t.gl.fenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
+    glFlush();
+}
+
 void Release() {
     Target& t = target();
+    if (t.lastFrame)
+        t.gl.deleteSync(t.lastFrame);
     if (t.framebuffer) {
         t.gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
         t.gl.deleteFramebuffers(1, &t.framebuffer);

@@ -13,4 +13,9 @@ void Resize(int width, int height);
 void Release();
 bool Active();
 
+// Ends a frame. Nothing presents an offscreen frame, so nothing would hold the program back
+// while the rasteriser's threads fall behind, queueing frame after frame (at 1280x720 some
+// 10 MB each); like a swap, this lets one frame be in flight and waits for the one before.
+void EndFrame();
+
 } // namespace platform::offscreen
