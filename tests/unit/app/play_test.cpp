@@ -39,23 +39,35 @@ bool madeByTheGlDriver() {
     return false;
 }
 
+void* countedMalloc(std::size_t size) {
+    if (countingAllocations && !madeByTheGlDriver())
+        ++allocations;
+    return std::malloc(size ? size : 1);
+}
+
 } // namespace
 
-// The replacements pair malloc with free; GCC cannot see that through inlined callers.
+// The replacements pair malloc with free; GCC cannot see that through inlined callers. The
+// nothrow form is replaced too: LLVM allocates with it and frees with the plain delete, and
+// under AddressSanitizer an unreplaced form would come from its own allocator, not malloc.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 void* operator new(std::size_t size) {
-    if (countingAllocations && !madeByTheGlDriver())
-        ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
+    if (void* p = countedMalloc(size))
         return p;
     throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return countedMalloc(size);
 }
 
 void operator delete(void* p) noexcept {
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }
 
