@@ -46,12 +46,8 @@ void CompileGlyphList(unsigned list, const GlyphBitmap& glyph) {
     glEndList();
 }
 
-// A zero-sized bitmap draws nothing and advances nothing, like an empty list; but with every
-// list of the font holding one glBitmap, Mesa can draw a whole string from one texture atlas
-// instead of one bitmap at a time, about half the text's cost on the software rasteriser.
 void CompileEmptyList(unsigned list) {
     glNewList(list, GL_COMPILE);
-    glBitmap(0, 0, 0, 0, 0, 0, nullptr);
     glEndList();
 }
 

@@ -31,7 +31,7 @@ bool RenderGlyph(FT_Face face, unsigned long codePoint, GlyphBitmap& out);
 // that only advances. Expects GL_UNPACK_ALIGNMENT 1.
 void CompileGlyphList(unsigned list, const GlyphBitmap& glyph);
 
-// Compiles a list that draws nothing and leaves the raster position where it is.
+// Compiles an empty list: it draws nothing and leaves the raster position where it is.
 void CompileEmptyList(unsigned list);
 
 } // namespace platform
