@@ -6,6 +6,7 @@ The program and the data folder come from the environment (MUNCHORA_EXE, MUNCHOR
 set by the CTest registration in e2e.cmake.
 """
 
+import atexit
 import json
 import os
 import shutil
@@ -109,6 +110,7 @@ def run(script, ticks=None, size=(160, 120), files=None):
     """Runs the program headless on script text; files maps extra file names to contents."""
     exe, data = os.environ["MUNCHORA_EXE"], os.environ["MUNCHORA_RUN_DIR"]
     folder = tempfile.mkdtemp(prefix="munchora-e2e-")
+    atexit.register(shutil.rmtree, folder, True)  # kept while the test reads its files
     for name in os.listdir(data):
         source = os.path.join(data, name)
         if os.path.isfile(source):
