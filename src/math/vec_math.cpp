@@ -15,9 +15,13 @@ void vecCross(Vec3& out, const Vec3& a, const Vec3& b) {
     out = r;
 }
 
-void vecNegate(Vec3& v) { vecScale(v, -1.0); }
+void vecNegate(Vec3& v) {
+    vecScale(v, -1.0);
+}
 
-void vecScale(Vec3& v, double s) { vecScaled(v, v, s); }
+void vecScale(Vec3& v, double s) {
+    vecScaled(v, v, s);
+}
 
 void vecScaled(Vec3& out, const Vec3& v, double s) {
     out = Vec3{float(v.x * s), float(v.y * s), float(v.z * s)};
@@ -31,7 +35,9 @@ void vecSub(Vec3& out, const Vec3& a, const Vec3& b) {
     out = Vec3{a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
-double vecLength(const Vec3& v) { return std::sqrt(vecDot(v, v)); }
+double vecLength(const Vec3& v) {
+    return std::sqrt(vecDot(v, v));
+}
 
 void vecNormalize(Vec3& v) {
     double length = vecLength(v);
