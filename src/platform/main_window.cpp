@@ -15,6 +15,8 @@ namespace platform::mainwindow {
 
 namespace {
 
+constexpr int OFFSCREEN_SURFACE_SIDE = 16;
+
 struct Window {
     SDL_Window* handle = nullptr;
     bool openGl = false;
@@ -62,7 +64,12 @@ void Open(const char* caption) {
         return;
     requestBuffers();
     const Uint32 flags = SDL_WINDOW_BORDERLESS;
-    w.handle = SDL_CreateWindow(caption, area.left, area.top, w.width, w.height,
+    // An offscreen window's own surface is never drawn to (frames go to a framebuffer object
+    // of the client size), so it is kept tiny instead of holding a second frame's worth of
+    // colour and depth: 16 MB at 1920x1080.
+    const int surfaceWidth = CurrentRun().offscreenSurface ? OFFSCREEN_SURFACE_SIDE : w.width;
+    const int surfaceHeight = CurrentRun().offscreenSurface ? OFFSCREEN_SURFACE_SIDE : w.height;
+    w.handle = SDL_CreateWindow(caption, area.left, area.top, surfaceWidth, surfaceHeight,
                                 flags | SDL_WINDOW_OPENGL);
     w.openGl = w.handle != nullptr;
     if (!w.handle) {

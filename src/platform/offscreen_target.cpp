@@ -83,6 +83,9 @@ bool Create(int width, int height) {
     }
     glDrawBuffer(GL_COLOR_ATTACHMENT0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
+    // A new context's viewport is its window surface's size, which here is not the client
+    // size: start as a window of the client size would.
+    glViewport(0, 0, width, height);
     return true;
 }
 
