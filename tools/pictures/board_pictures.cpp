@@ -98,25 +98,17 @@ Colour landscapeAt(float u, float v) {
 } // namespace
 
 Canvas makeWood(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 2, woodAt);
-    return canvas;
+    return painted(size, size, 2, woodAt);
 }
 
 Canvas makeBoardTiles(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 2, tileAt);
-    return canvas;
+    return painted(size, size, 2, tileAt);
 }
 
 Canvas makeWallTop(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 2, topAt);
-    return canvas;
+    return painted(size, size, 2, topAt);
 }
 
 Canvas makeLandscape(int width, int height) {
-    Canvas canvas(width, height);
-    fill(canvas, 2, landscapeAt);
-    return canvas;
+    return painted(width, height, 2, landscapeAt);
 }

@@ -53,3 +53,10 @@ template <typename Paint> void fill(Canvas& canvas, int samples, Paint paint) {
         }
     }
 }
+
+// A new width x height picture filled from paint as fill does.
+template <typename Paint> Canvas painted(int width, int height, int samples, Paint paint) {
+    Canvas canvas(width, height);
+    fill(canvas, samples, paint);
+    return canvas;
+}

@@ -66,21 +66,15 @@ Colour shadowAt(float u, float v) {
 } // namespace
 
 Canvas makeEnemySkin(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 2, skinAt);
-    return canvas;
+    return painted(size, size, 2, skinAt);
 }
 
 Canvas makeHeroEnvironment(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 2, sphereAt);
-    return canvas;
+    return painted(size, size, 2, sphereAt);
 }
 
 // One sample a pixel: averaging would blend black (transparent) with white-ish (nearly
 // transparent) rim pixels into mid greys, which the alpha rule reads as fairly opaque.
 Canvas makeShadow(int size) {
-    Canvas canvas(size, size);
-    fill(canvas, 1, shadowAt);
-    return canvas;
+    return painted(size, size, 1, shadowAt);
 }
