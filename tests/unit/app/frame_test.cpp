@@ -1,21 +1,15 @@
 // Placing things by window pixel: pixelToWorld against GLU's projection of the camera's
 // matrices, so a corner that comes out mirrored or scaled is caught.
 #include "game_fixture.h"
+#include "support/glu_pixel.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The window pixel (y downward) at which GLU shows p under the loaded matrices.
 void gluPixel(const GameState& game, const Vec3& p, double& x, double& y) {
-    double model[16], projection[16], z;
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    const GLint viewport[4] = {0, 0, game.viewportWidth, game.viewportHeight};
-    gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
-    y = game.viewportHeight - y;
+    testsupport::gluPixel(game.viewportWidth, game.viewportHeight, p.x, p.y, p.z, x, y);
 }
 
 TEST(PixelToWorld, CornersAndCentreLandOnTheirPixels) {

@@ -1,10 +1,9 @@
 // The follow camera against its own geometry and against GLU's projection of the matrices it
 // loads: where the eye stands, how it converges, and which pixels points land on.
 #include "app/game_state.h"
+#include "support/glu_pixel.h"
 #include "support/headless_gl.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -40,12 +39,7 @@ protected:
 
     // The pixel GLU finds for p under the matrices the camera loaded, y counted downward.
     void gluPixel(const Vec3& p, double& x, double& y) {
-        double model[16], projection[16], z;
-        glGetDoublev(GL_MODELVIEW_MATRIX, model);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        const GLint viewport[4] = {0, 0, game.viewportWidth, game.viewportHeight};
-        gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
-        y = game.viewportHeight - y;
+        testsupport::gluPixel(game.viewportWidth, game.viewportHeight, p.x, p.y, p.z, x, y);
     }
 
     // The point on the picture plane through the target whose projection is v pixels right
