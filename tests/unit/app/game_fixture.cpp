@@ -2,11 +2,11 @@
 
 #include "platform/gl_context.h"
 #include "support/headless_gl.h"
+#include "support/run_dir.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -17,12 +17,7 @@ void enterGameFolder() {
     if (entered)
         return;
     ASSERT_TRUE(testsupport::makeHeadlessGlContext(320, 240));
-    // MUNCHORA_RUN_DIR names the game's data folder; without it, the build's run/ folder
-    // beside the tests/ folder that holds this program.
-    const char* named = std::getenv("MUNCHORA_RUN_DIR");
-    std::filesystem::path runDir =
-        named ? std::filesystem::path(named)
-              : std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "run";
+    const std::filesystem::path runDir = testsupport::runFile("");
     ASSERT_TRUE(std::filesystem::exists(runDir / "wood.bmp")) << runDir;
     char pattern[] = "/tmp/munchora-app-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);

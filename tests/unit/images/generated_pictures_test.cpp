@@ -5,22 +5,17 @@
 #include "images/jpeg_image.h"
 #include "images/rgb_image.h"
 #include "platform/run_state.h"
+#include "support/run_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
 
 namespace {
 
-// The run folder is named by MUNCHORA_RUN_DIR; without it, the build's run/ folder beside
-// the tests' working directory (build/tests).
-std::string runFile(const char* name) {
-    const char* folder = std::getenv("MUNCHORA_RUN_DIR");
-    return std::string(folder ? folder : "../run") + "/" + name;
-}
+using testsupport::runFile;
 
 // Distinct colours among an 8 x 8 grid of samples.
 int distinctColours(RgbImage& image) {

@@ -1,6 +1,7 @@
 // The sounds and music the build makes for the game: files the game can play, each the
 // kind of sound its event calls for, and a piece of music long enough to loop unnoticed.
 #include "music/midi_file.h"
+#include "support/run_dir.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -12,11 +13,7 @@
 
 namespace {
 
-// The build's run folder; tests run in the build's tests/ folder beside it.
-std::string runFile(const char* name) {
-    const char* dir = std::getenv("MUNCHORA_RUN_DIR");
-    return std::string(dir ? dir : "../run") + "/" + name;
-}
+using testsupport::runFile;
 
 struct Sound {
     std::vector<int16_t> samples; // mono
