@@ -56,7 +56,7 @@ bool GameDialog::PreTranslateMessage(const platform::Message& message) {
 void GameDialog::OnTimer(unsigned /*id*/) {
     long tick = ++timerCalls;
     game.tick();
-    trace->write(tick, game);
+    trace->write(tick, game.world);
 }
 
 // The first size arrives while the window is moved over the desktop, before the context
@@ -64,8 +64,7 @@ void GameDialog::OnTimer(unsigned /*id*/) {
 void GameDialog::OnSize(int /*type*/, int cx, int cy) {
     glViewport(0, 0, cx, cy);
     platform::Rect client = GetClientRect();
-    game.setViewport(client.width(), client.height());
-    game.initGlState();
+    game.resize(client.width(), client.height());
 }
 
 void GameDialog::OnDestroy() {

@@ -1,10 +1,10 @@
 // The main window: a borderless window over the whole desktop that owns the OpenGL
-// context, the 25 ms game timer and the one GameState. Keys go to the keyboard filter,
+// context, the 25 ms game timer and the one Game. Keys go to the keyboard filter,
 // the timer to the game tick, size changes to the viewport. Enter does nothing; Escape or a
 // close request ends the dialog and with it the program.
 #pragma once
 
-#include "app/game_state.h"
+#include "app/game.h"
 #include "platform/dialog.h"
 
 #include <memory>
@@ -28,7 +28,7 @@ public:
     void OnOK() override {}
     void OnSysCommand(unsigned id) override;
 
-    GameState game;
+    Game game;
     unsigned timerId = 0;
     long timerCalls = 0; // OnTimer calls so far, nested ones included: the trace's tick
     std::unique_ptr<GameTrace> trace;

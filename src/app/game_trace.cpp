@@ -1,15 +1,19 @@
 #include "app/game_trace.h"
 
-#include "app/game_state.h"
-#include "board/hero.h"
-#include "enemies/random.h"
+#include "world/game_state.h"
 
 namespace {
 
-const char* screenName(const GameState& game) {
-    if (game.waitingForSpace == 0)
+const char* screenName(Screen screen) {
+    switch (screen) {
+    case Screen::Title:
+        return "title";
+    case Screen::Play:
         return "play";
-    return game.gameOver == 1 ? "over" : "title";
+    case Screen::Over:
+        return "over";
+    }
+    return "?";
 }
 
 void writeVec(std::FILE* file, const Vec3& v) {
@@ -19,9 +23,9 @@ void writeVec(std::FILE* file, const Vec3& v) {
 void writeEnemies(std::FILE* file, const EnemyGroup& enemies) {
     std::fputs(",\"enemies\":[", file);
     const char* separator = "";
-    for (const auto& enemy : enemies.list) {
+    for (const Enemy& enemy : enemies.list) {
         std::fputs(separator, file);
-        writeVec(file, enemy->position);
+        writeVec(file, enemy.position);
         separator = ",";
     }
     std::fputc(']', file);
@@ -73,17 +77,17 @@ void GameTrace::write(long tick, const GameState& game) {
                  "{\"tick\":%ld,\"screen\":\"%s\",\"keys\":%u,\"score\":%d,\"lives\":%d,"
                  "\"level\":%d,\"apples\":%d,\"bannerOn\":%d,\"bannerFrames\":%d,\"sound\":%d,"
                  "\"music\":%d,\"hero\":",
-                 tick, screenName(game), unsigned(KeyFlags), game.score, game.lives,
-                 game.board.level, game.board.applesLeft, game.levelBannerOn,
-                 game.levelBannerFrames, game.soundOn, game.musicOn);
+                 tick, screenName(game.screen), unsigned(game.keys), game.score, game.lives,
+                 game.board.level, game.board.applesLeft, int(game.levelBannerOn),
+                 game.levelBannerFrames, int(game.soundOn), int(game.musicOn));
     writeVec(file_, hero.position);
     std::fputs(",\"heading\":", file_);
-    writeVec(file_, Vec3{hero.orientation.m[0], hero.orientation.m[1], hero.orientation.m[2]});
+    writeVec(file_, headingOf(hero.orientation));
     std::fprintf(file_,
                  ",\"jumping\":%d,\"jumpCounter\":%d,\"ground\":%.9g,\"bobPhase\":%d,"
                  "\"slideGuard\":%d,\"rng\":%u",
-                 hero.jumping, hero.jumpCounter, double(hero.groundHeight), bobPhase, slideGuard,
-                 unsigned(randomState));
+                 int(hero.jumping), hero.jumpCounter, double(hero.groundHeight), hero.bobPhase,
+                 int(hero.slideGuard), unsigned(game.random.state()));
     writeEnemies(file_, game.enemies);
     writeBest(file_, game.bestScores);
     std::fputs("}\n", file_);

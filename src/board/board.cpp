@@ -1,17 +1,16 @@
-// The board's rules: the strict box overlap every collision test uses, the wall box of a
-// cell, loading a layout and starting an eaten-apple effect. Drawing is board_draw.cpp.
-//
-// Box arithmetic is single precision throughout, so the same boxes give the same answer on
-// every machine; cells follow the world grid of board.h.
+// The board's rules: the strict box overlap every collision test uses, loading a layout,
+// eating an apple, the eaten-apple effects and the board's clock.
 #include "board/board.h"
 
 #include "board/layouts.h"
 
 #include <cmath>
 
-float boardClock = 0.0f;
-
 namespace {
+
+constexpr float CLOCK_STEP = 10.0f;
+constexpr int BURST_LAST_AGE = 20; // an effect shows on 21 frames, ages 0 .. 20
+constexpr float BURST_HEIGHT = 0.5f;
 
 // Overlap on one axis: the half extents together reach past the distance of the centres.
 // A shared face gives equality, which does not count.
@@ -32,14 +31,12 @@ bool boxesOverlap(const Box3& a, const Box3& b) {
 }
 
 Box3 wallBox(int row, int col) {
-    return Box3{float(row - 7), float(col - 7), 0.0f, float(row - 6), float(col - 6), 1.0f};
+    return Box3{cellLow(row), cellLow(col), 0.0f, cellLow(row) + 1, cellLow(col) + 1, 1.0f};
 }
 
-int Board::init() {
+void Board::start() {
     level = 0;
     loadLevel();
-    loadTextures(); // a missing picture has been reported; the board still plays
-    return 1;
 }
 
 void Board::loadLevel() {
@@ -52,19 +49,52 @@ void Board::loadLevel() {
     }
     // Positions keep their old values: an inactive slot's position is never read.
     for (AppleBurst& burst : bursts) {
-        burst.active = 0;
+        burst.active = false;
         burst.age = 0;
     }
 }
 
+void Board::nextLevel() {
+    level = (level + 1) % LEVEL_COUNT;
+    loadLevel();
+}
+
+void Board::eatApple(int row, int col) {
+    cells[row * BOARD_SIZE + col] = CELL_EMPTY;
+    --applesLeft;
+    addBurst(cellCentre(row), cellCentre(col), BURST_HEIGHT);
+}
+
 void Board::addBurst(float x, float y, float z) {
     for (AppleBurst& burst : bursts) {
-        if (burst.active == 0) {
+        if (!burst.active) {
             burst.age = 0;
-            burst.active = 1;
+            burst.active = true;
             burst.position = Vec3{x, y, z};
             return;
         }
     }
     // All ten effects are running: this one is dropped.
+}
+
+void Board::advance(Random& random) {
+    clock += CLOCK_STEP;
+    for (AppleBurst& burst : bursts) {
+        burst.shownAge = burst.active ? burst.age : -1;
+        if (burst.active && ++burst.age > BURST_LAST_AGE) {
+            burst.age = 0;
+            burst.active = false;
+        }
+    }
+    for (int i = 0; i < CELL_COUNT; ++i)
+        if (cells[i] == CELL_APPLE)
+            wobble[i] = uint16_t(random.next());
+}
+
+bool Board::touchesWall(const Box3& box) const {
+    for (int row = 0; row < BOARD_SIZE; ++row)
+        for (int col = 0; col < BOARD_SIZE; ++col)
+            if (cellAt(row, col) == CELL_WALL && boxesOverlap(wallBox(row, col), box))
+                return true;
+    return false;
 }

@@ -1,15 +1,14 @@
-// Drawing the board once per play frame, and the board's textures. Drawing advances the
-// program-wide boardClock (+10 per frame), the ages of the eaten-apple effects, and draws one
-// number from the shared generator per apple drawn.
+// Drawing the board once per play frame: the eaten-apple effects, two translucent
+// landscape planes below the maze, then every cell in row-major order (wall blocks, floor
+// tiles, spinning apples). t = clock * 0.001 scrolls the textures by 0.01 per frame; the
+// clock itself, in degrees, spins the apples.
 //
-// World units, z up; the cell at row r, column c spans x in [r - 7, r - 6], y in [c - 7, c - 6],
-// walls z 0..1. t = boardClock * 0.001 scrolls the textures by 0.01 per frame; boardClock
-// itself, in degrees, spins the apples. Leaves blending and alpha test off, the decal
-// environment in force and texturing on.
-#include "board/board.h"
+// World units, z up; the cell at row r, column c spans x in [r - 7, r - 6], y in
+// [c - 7, c - 6], walls z 0..1.
+#include "board/board_draw.h"
 
+#include "board/board.h"
 #include "characters/apple_mesh.h"
-#include "enemies/random.h"
 #include "images/texture_upload.h"
 #include "math/vec_math.h"
 
@@ -19,11 +18,9 @@
 
 namespace {
 
-constexpr float CLOCK_STEP = 10.0f;
 constexpr float SCROLL_PER_CLOCK = 0.001f;
 constexpr double QUARTER_PI = 0.7853981852531433; // 45 degrees, as a float
 constexpr int BURST_COPIES = 8;
-constexpr int BURST_LAST_AGE = 20;
 constexpr float ALPHA_THRESHOLD = 0.0001f;
 
 struct Corner {
@@ -47,32 +44,24 @@ void bindRepeating(GLuint texture) {
 
 // Eight apple bodies fly out along the compass directions: copy i at angle (i + 1) * 45
 // degrees moves age * 0.05 along (cos, sin, -1) and shrinks from 1.5 to 0.5 of its size.
-void drawBurst(AppleBurst& burst) {
-    Matrix4 turn, step, next;
+void drawBurst(const Vec3& position, int age) {
+    Matrix4 turn;
     matIdentity(turn);
-    matIdentity(step);
-    matRotateXYZ(step, 0.0, 0.0, QUARTER_PI);
     for (int i = 0; i < BURST_COPIES; ++i) {
-        matMultiply(next, turn, step);
-        turn = next;
+        turn = turnedAboutZ(turn, QUARTER_PI);
         Vec3 offset{turn.at(0, 0), turn.at(0, 1), turn.at(0, 2) - 1.0f};
-        vecScale(offset, burst.age * 0.05);
+        vecScale(offset, age * 0.05);
         glDisable(GL_TEXTURE_2D);
         glPushMatrix();
-        glTranslatef(burst.position.x + offset.x, burst.position.y + offset.y,
-                     burst.position.z + offset.z);
+        glTranslatef(position.x + offset.x, position.y + offset.y, position.z + offset.z);
         glPushMatrix();
-        float scale = float(1.5 - burst.age * 0.05);
+        float scale = float(1.5 - age * 0.05);
         glScalef(scale, scale, scale);
         glColor3f(float(std::fabs(std::sin(0.5 * i))), float(std::fabs(std::cos(0.25 * i))),
                   float(std::fabs(std::cos(0.33333334 * i))));
         drawMesh(APPLE_MESHES[APPLE_BODY]);
         glPopMatrix();
         glPopMatrix();
-    }
-    if (++burst.age > BURST_LAST_AGE) {
-        burst.age = 0;
-        burst.active = 0;
     }
 }
 
@@ -113,14 +102,13 @@ void drawBackground(GLuint landscape, float t) {
 
 // The body's colour differs from cell to cell: (|sin(r c / 15)|, |cos(r^2 / 15)|,
 // |sin(c^2 / 15)|); each apple wobbles by up to 20 degrees around its steady spin.
-void drawApple(int row, int col, float x0, float y0) {
+void drawApple(int row, int col, float x0, float y0, int wobble, float clock) {
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glPushMatrix();
     glTranslatef(x0 + 0.5f, y0 + 0.5f, 0.5f);
-    int wobble = nextRandom();
-    glRotatef(float(wobble / 32768.0 * 20.0 + boardClock), 0.1f, 0.1f, 1.0f);
+    glRotatef(float(wobble / 32768.0 * 20.0 + clock), 0.1f, 0.1f, 1.0f);
     glPushMatrix();
     const double step = 0.06666667;
     glColor3f(float(std::fabs(std::sin(row * col * step))),
@@ -184,72 +172,70 @@ CellCorners cornersOf(float x0, float y0) {
 
 // Each side scrolls its own way (along t, along s, diagonally, along s against t); the top
 // stays still.
-void drawWall(const Board& board, float t, const CellCorners& k) {
+void drawWall(const BoardLook& look, float t, const CellCorners& k) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
-    bindRepeating(board.wallTexture);
+    bindRepeating(look.wallTexture);
     quad({{0, t, &k.e}, {1, t, &k.f}, {1, t + 1, &k.b}, {0, t + 1, &k.a}});
     quad({{t, 0, &k.f}, {t + 1, 0, &k.g}, {t + 1, 1, &k.c}, {t, 1, &k.b}});
     quad({{t, t, &k.e}, {t + 1, t, &k.h}, {t + 1, t + 1, &k.d}, {t, t + 1, &k.a}});
     quad({{t, -t, &k.g}, {t + 1, -t, &k.h}, {t + 1, 1 - t, &k.d}, {t, 1 - t, &k.c}});
-    bindRepeating(board.wallTopTexture);
+    bindRepeating(look.wallTopTexture);
     quad({{0, 0, &k.e}, {1, 0, &k.f}, {1, 1, &k.g}, {0, 1, &k.h}});
 }
 
-void drawCell(const Board& board, int row, int col, float t) {
-    float x0 = float(row - 7), y0 = float(col - 7);
+void drawCell(const Board& board, const BoardLook& look, int row, int col, float t) {
+    float x0 = cellLow(row), y0 = cellLow(col);
     uint8_t code = board.cellAt(row, col);
     if (code == CELL_WALL) {
-        drawWall(board, t, cornersOf(x0, y0));
+        drawWall(look, t, cornersOf(x0, y0));
         return;
     }
     if (code == CELL_APPLE)
-        drawApple(row, col, x0, y0);
+        drawApple(row, col, x0, y0, board.wobble[row * BOARD_SIZE + col], board.clock);
     if (code == CELL_APPLE || code == CELL_EMPTY) {
         CellCorners k = cornersOf(x0, y0);
-        drawFloor(board.floorTexture, t, k.a, k.b, k.c, k.d);
+        drawFloor(look.floorTexture, t, k.a, k.b, k.c, k.d);
     }
 }
 
 } // namespace
 
-void Board::draw() {
-    boardClock += CLOCK_STEP;
+void drawBoard(const Board& board, const BoardLook& look) {
     glEnable(GL_TEXTURE_2D);
-    float t = boardClock * SCROLL_PER_CLOCK;
-    for (AppleBurst& burst : bursts)
-        if (burst.active == 1)
-            drawBurst(burst);
-    drawBackground(landscapeTexture, t);
+    float t = board.clock * SCROLL_PER_CLOCK;
+    for (const AppleBurst& burst : board.bursts)
+        if (burst.shownAge >= 0)
+            drawBurst(burst.position, burst.shownAge);
+    drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
-            drawCell(*this, row, col, t);
+            drawCell(board, look, row, col, t);
     glDisable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
 }
 
-// The first picture that cannot be read has shown its message; it and the ones after it
-// are not made.
-int Board::loadTextures() {
+BoardLook loadBoardLook() {
     struct Picture {
         const char* file;
         GLint wrap;
-        uint32_t* name;
+        uint32_t BoardLook::*name;
     };
     const Picture pictures[] = {
-        {"wood.bmp", GL_CLAMP, &wallTexture},
-        {"board.bmp", GL_CLAMP, &floorTexture},
-        {"top.bmp", GL_CLAMP, &wallTopTexture},
-        {"LandScape.bmp", GL_REPEAT, &landscapeTexture},
+        {"wood.bmp", GL_CLAMP, &BoardLook::wallTexture},
+        {"board.bmp", GL_CLAMP, &BoardLook::floorTexture},
+        {"top.bmp", GL_CLAMP, &BoardLook::wallTopTexture},
+        {"LandScape.bmp", GL_REPEAT, &BoardLook::landscapeTexture},
     };
+    BoardLook look;
     for (const Picture& picture : pictures) {
         GLuint name = 0;
         if (!loadBmpTexture(picture.file, picture.wrap, name))
-            return 0;
-        *picture.name = name;
+            break;
+        look.*picture.name = name;
     }
-    return 1;
+    return look;
 }

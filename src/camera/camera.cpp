@@ -1,62 +1,41 @@
-// The follow camera: every frame it loads the 45 degree perspective and places the eye
-// behind and above the Hero along followDir, a smoothed copy of the Hero's heading, so that a
-// turn swings the view after it with a lag. It also projects scene points to window pixels
-// for the enemies' on-screen test.
-//
-// World units, z up. Window pixels count from the top-left corner, x to the right and y
-// downward. The camera values live in GameState; followDir is program-wide and never reset.
-#include "app/game_state.h"
-
-#include <GL/gl.h>
-#include <GL/glu.h>
+// The follow camera's placement and its two window conversions. See camera.h.
+#include "camera/camera.h"
 
 #include <cmath>
 
-Vec3 followDir{0, 0, 0};
-
 namespace {
 
-constexpr double FIELD_OF_VIEW_DEGREES = 45.0;
-constexpr double NEAR_PLANE = 0.5;
-constexpr double FAR_PLANE = 100.0;
 constexpr double FOLLOW_DISTANCE = 4.0;
 constexpr float EYE_HEIGHT_ABOVE_TARGET = 3.0f;
 constexpr float TARGET_HEIGHT = 0.75f;
 constexpr float FOLLOW_DIVISOR = 10.0f; // followDir closes a tenth of the gap per frame
 constexpr int ON_SCREEN_MARGIN = 300;   // pixels beyond each window edge
-constexpr double HALF_FIELD_OF_VIEW = 0.39269909262657166; // pi / 8, half of 45 degrees
-
-Vec3 headingOf(const Matrix4& orientation) {
-    return Vec3{orientation.m[0], orientation.m[1], orientation.m[2]};
-}
 
 } // namespace
 
-void GameState::updateCamera() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(FIELD_OF_VIEW_DEGREES, aspect, NEAR_PLANE, FAR_PLANE);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+void Viewport::resize(int newWidth, int newHeight) {
+    width = newWidth;
+    height = newHeight;
+    if (newHeight != 0)
+        aspect = float(newWidth) / float(newHeight);
+}
 
-    Vec3 heading = headingOf(hero.orientation);
-    vecNormalize(heading);
-    target = Vec3{hero.position.x, hero.position.y, TARGET_HEIGHT}; // jumps do not move it
-    vecApproach(heading, followDir, FOLLOW_DIVISOR);
-
+void Camera::follow(const Vec3& heroPosition, const Vec3& heading) {
+    Vec3 goal = heading;
+    vecNormalize(goal);
+    target = Vec3{heroPosition.x, heroPosition.y, TARGET_HEIGHT};
+    vecApproach(goal, followDir, FOLLOW_DIVISOR);
     Vec3 back;
     vecScaled(back, followDir, FOLLOW_DISTANCE);
     vecSub(eye, target, back);
     eye.z += EYE_HEIGHT_ABOVE_TARGET;
-    gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, cameraUp.x, cameraUp.y,
-              cameraUp.z);
 }
 
 // The point is carried along its line of sight onto the picture plane through the target;
 // its offsets there along the screen's right (R) and down (U) directions, measured against
 // the plane's half height T = dist * tan(22.5 degrees), give the pixel:
 //   x = W/2 + W * a / (2 * T * aspect),  y = H/2 + H * b / (2 * T).
-bool GameState::projectToScreen(const Vec3& p, int& x, int& y) const {
+bool Camera::projectToScreen(const Vec3& p, int& x, int& y) const {
     Vec3 forward;
     vecSub(forward, target, eye);
     double dist = vecLength(forward);
@@ -95,16 +74,44 @@ bool GameState::projectToScreen(const Vec3& p, int& x, int& y) const {
         b = -b;
 
     double halfHeight = dist * std::tan(HALF_FIELD_OF_VIEW);
-    int w = viewportWidth, h = viewportHeight;
-    x = w / 2 + int(std::trunc(w * a / (2.0 * halfHeight * aspect)));
+    int w = viewport.width, h = viewport.height;
+    x = w / 2 + int(std::trunc(w * a / (2.0 * halfHeight * viewport.aspect)));
     y = h / 2 + int(std::trunc(h * b / (2.0 * halfHeight)));
     return true;
 }
 
-bool GameState::isOnScreen(const Vec3& p) const {
+bool Camera::isOnScreen(const Vec3& p) const {
     int x = 0, y = 0;
     if (!projectToScreen(p, x, y))
         return false;
-    return x >= -ON_SCREEN_MARGIN && x <= viewportWidth + ON_SCREEN_MARGIN &&
-           y >= -ON_SCREEN_MARGIN && y <= viewportHeight + ON_SCREEN_MARGIN;
+    return x >= -ON_SCREEN_MARGIN && x <= viewport.width + ON_SCREEN_MARGIN &&
+           y >= -ON_SCREEN_MARGIN && y <= viewport.height + ON_SCREEN_MARGIN;
+}
+
+// On the plane through the target facing the eye, half the window height spans
+// Hh = D * tan(22.5 degrees) and half its width Hh * aspect. R points left on the screen and
+// U down, so pixel (W/2, H/2) is the target and the edges are Hh * aspect and Hh away.
+Vec3 Camera::pixelToWorld(int x, int y) const {
+    int w = viewport.width, h = viewport.height;
+    if (w <= 0 || h <= 0) // a minimised window has no pixels to place anything at
+        return target;
+    Vec3 toEye;
+    vecSub(toEye, eye, target);
+    double distance = vecLength(toEye);
+    vecNormalize(toEye);
+    double halfHeight = distance * std::tan(HALF_FIELD_OF_VIEW);
+    double a = -((x - w / 2) * halfHeight / (w * 0.5)) * viewport.aspect;
+    double b = (y - h / 2) * halfHeight / (h * 0.5);
+
+    Vec3 left, down;
+    vecCross(left, Vec3{0, 0, -1}, toEye);
+    vecNormalize(left);
+    vecCross(down, toEye, left);
+
+    Vec3 alongDown, alongLeft, partial, out;
+    vecScaled(alongDown, down, b);
+    vecScaled(alongLeft, left, a);
+    vecAdd(partial, target, alongDown);
+    vecAdd(out, partial, alongLeft);
+    return out;
 }

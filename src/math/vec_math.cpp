@@ -108,6 +108,19 @@ void matMultiply(Matrix4& out, const Matrix4& a, const Matrix4& b) {
     }
 }
 
+Vec3 headingOf(const Matrix4& orientation) {
+    return Vec3{orientation.m[0], orientation.m[1], orientation.m[2]};
+}
+
+Matrix4 turnedAboutZ(const Matrix4& orientation, double angle) {
+    Matrix4 rotation;
+    matIdentity(rotation);
+    matRotateXYZ(rotation, 0.0, 0.0, angle);
+    Matrix4 turned;
+    matMultiply(turned, orientation, rotation);
+    return turned;
+}
+
 void rgbToLuminanceAlpha(int count, const unsigned char* rgb, unsigned char* out) {
     for (int i = 0; i < count; ++i) {
         int sum = rgb[3 * i] + rgb[3 * i + 1] + rgb[3 * i + 2];

@@ -49,6 +49,12 @@ void matRotateXYZ(Matrix4& m, double ax, double ay, double az);
 // out = a * b; out must be distinct from a and b.
 void matMultiply(Matrix4& out, const Matrix4& a, const Matrix4& b);
 
+// Row 0 of an orientation: the direction the object faces.
+Vec3 headingOf(const Matrix4& orientation);
+// orientation * Rz(angle), built on a fresh identity: a turn by angle radians about z,
+// counter-clockwise seen from above.
+Matrix4 turnedAboutZ(const Matrix4& orientation, double angle);
+
 // count RGB pixels to count (255, alpha) pairs, alpha the low byte of -floor((r+g+b)/3):
 // black becomes transparent, near-black nearly opaque, brighter pixels more transparent.
 void rgbToLuminanceAlpha(int count, const unsigned char* rgb, unsigned char* out);

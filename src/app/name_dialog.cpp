@@ -1,7 +1,8 @@
 // The "Enter Your Name" prompt: a small modal dialog with one text field (control 1001).
-// Sizes are overlay pixels: 372 x 60, the field 338 x 24 at (18, 12), twice the dialog units
-// of the desktop original (186 x 26, field 169 x 12 at (9, 6)).
-#include "scores/name_dialog.h"
+// Sizes are overlay pixels: 372 x 60, the field 338 x 24 at (18, 12), twice the dialog
+// units of an 8-point face (186 x 26, the field 169 x 12 at (9, 6)), so the prompt reads at
+// the size of the game's own text.
+#include "app/name_dialog.h"
 
 namespace {
 

@@ -1,0 +1,25 @@
+// The board's looks: its four textures and the drawing of one play frame of it.
+//
+// Drawing reads the board as the last board frame left it (clock, burst ages, apple
+// wobbles) and only issues GL. It expects depth testing on, lighting off and the vertex
+// array enabled; it leaves blending and alpha test off, the decal environment in force and
+// texturing on. Textures belong to the GL context and live as long as it.
+#pragma once
+
+#include <cstdint>
+
+class Board;
+
+struct BoardLook {
+    uint32_t floorTexture = 0;     // "board.bmp": floor tiles
+    uint32_t wallTexture = 0;      // "wood.bmp": the sides of a wall block
+    uint32_t wallTopTexture = 0;   // "top.bmp": the top of a wall block
+    uint32_t landscapeTexture = 0; // "LandScape.bmp": the background planes
+};
+
+// Reads the four pictures in the order wood, board, top, landscape. The first one that
+// cannot be read shows its message; it and the ones after it are not made (their names
+// stay 0) and the game plays on.
+BoardLook loadBoardLook();
+
+void drawBoard(const Board& board, const BoardLook& look);
