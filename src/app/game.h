@@ -35,6 +35,9 @@ public:
     void keyUp(int virtualKey);
     // One 25 ms timer call: the world advances, then its frame is drawn and presented.
     void tick();
+    // Offers the final score to the best list: a score that earns a place asks for the
+    // player's name in a modal dialog, during which the timer calls go on.
+    void enterBestScore();
 
     GameState world;
     Looks looks;
@@ -44,5 +47,4 @@ private:
     void setUpScene();
     void playSound(const char* fileName) const;
     void loseLife();
-    void enterBestScore();
 };

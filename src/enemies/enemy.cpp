@@ -36,8 +36,7 @@ void Enemy::step(const Board& board, Random& random) {
     else
         vecAdd(position, position, forward);
 
-    verticalSpeed =
-        float(((random.nextUnit() - 0.5) * DRIFT_GAIN + verticalSpeed) * DRIFT_DAMPING);
+    verticalSpeed = float(((random.nextUnit() - 0.5) * DRIFT_GAIN + verticalSpeed) * DRIFT_DAMPING);
     position.z = float(double(position.z) + verticalSpeed);
     if (position.z > HIGHEST)
         position.z = HIGHEST;

@@ -25,6 +25,10 @@ bool EnemyGroup::advance(const Board& board, Random& random, const Vec3& heroPos
     for (Enemy& enemy : list)
         enemy.step(board, random);
     shown = list;
+    return touches(heroPosition);
+}
+
+bool EnemyGroup::touches(const Vec3& heroPosition) const {
     for (const Enemy& enemy : list)
         if (distanceSquared(enemy.position, heroPosition) < CONTACT_DISTANCE_SQUARED)
             return true;

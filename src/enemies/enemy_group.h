@@ -18,6 +18,8 @@ public:
     // A play frame: every enemy steps; true when one of them then touches the Hero (one
     // contact a frame, however many touch).
     bool advance(const Board& board, Random& random, const Vec3& heroPosition);
+    // Whether any enemy is closer than half a unit to the Hero, in all three dimensions.
+    bool touches(const Vec3& heroPosition) const;
 
     std::array<Enemy, ENEMY_COUNT> list;
     std::array<Enemy, ENEMY_COUNT> shown;

@@ -30,6 +30,7 @@ CASES = {
     "resize-320x240": ("resize.txt", 320, 240, 45),
     "lives-320x240": ("lives.txt", 320, 240, 320),
     "lives-640x480": ("lives.txt", 640, 480, 320),
+    "caught-320x240": ("caught.txt", 320, 240, 251),
     "random-160x120": ("random.txt", 160, 120, 4000),
 }
 
@@ -95,7 +96,7 @@ def main():
     parser.add_argument("--data", required=True)
     parser.add_argument("--keep", help="folder for the runs of cases that differ")
     parser.add_argument("cases", nargs="*", default=sorted(CASES))
-    args = parser.parse_args()
+    args = parser.parse_intermixed_args()
     exe = os.path.abspath(args.exe)
     expected_root = os.path.join(HERE, "expected")
     scratch = tempfile.mkdtemp(prefix="munchora-golden-")

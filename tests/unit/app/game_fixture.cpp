@@ -1,5 +1,6 @@
 #include "game_fixture.h"
 
+#include "images/texture_upload.h"
 #include "platform/gl_context.h"
 #include "support/headless_gl.h"
 #include "support/run_dir.h"
@@ -26,23 +27,18 @@ void enterGameFolder() {
     entered = true;
 }
 
-std::unique_ptr<GameState> startGame(int width, int height) {
+std::unique_ptr<Game> startGame(int width, int height) {
     enterGameFolder();
-    auto game = std::make_unique<GameState>();
+    auto game = std::make_unique<Game>();
     glViewport(0, 0, width, height);
-    game->setViewport(width, height);
-    game->initGlState();
-    game->bestScores.load();
-    game->board.init();
-    game->hero.board = &game->board;
-    game->hero.game = game.get();
-    game->hero.init();
-    platform::BuildFontLists(0, 255, 1000, 30);
-    game->enemies.board = &game->board;
-    game->enemies.hero = &game->hero;
-    game->enemies.game = game.get();
-    game->enemies.init();
-    game->loadTitleImage();
+    game->resize(width, height);
+    game->world.bestScores.load();
+    game->world.start();
+    game->looks.board = loadBoardLook();
+    game->looks.hero = loadHeroLook();
+    platform::BuildFontLists(0, FONT_CODE_COUNT, FONT_LIST_BASE, FONT_PIXEL_HEIGHT);
+    loadEnemyLook(game->looks.enemies);
+    game->looks.titleTexture = loadTitleTexture("First.jpg");
     return game;
 }
 

@@ -4,7 +4,7 @@
 // Hero, the font, the enemies and the title picture.
 #pragma once
 
-#include "app/game_state.h"
+#include "app/game.h"
 
 #include <memory>
 
@@ -14,6 +14,6 @@ namespace apptest {
 void enterGameFolder();
 
 // A started game at the given viewport size, on the title screen.
-std::unique_ptr<GameState> startGame(int width, int height);
+std::unique_ptr<Game> startGame(int width, int height);
 
 } // namespace apptest

@@ -1,6 +1,9 @@
-// Whole play frames on a real (headless) context: a thousand ticks of play allocate nothing,
-// and a lost life gives the enemies a new texture while the old one is deleted.
+// Whole timer calls on a real (headless) context: drawn play frames allocate nothing, a lost
+// life gives the enemies a new texture while the old one is deleted, and the keyboard filter
+// turns keys into the world's held keys and actions.
 #include "game_fixture.h"
+
+#include "platform/dialog.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -73,43 +76,63 @@ void operator delete(void* p, const std::nothrow_t&) noexcept {
 
 namespace {
 
-TEST(Play, AThousandTicksOfPlayAllocateNothing) {
+TEST(Play, DrawnPlayFramesAllocateNothing) {
     auto game = apptest::startGame(160, 120);
-    game->waitingForSpace = 0;
+    game->world.screen = Screen::Play;
     // Walk in circles near the start, jumping all the time: turning, stepping, sliding along
     // walls, eating, landing on wall tops, with the board, enemies, Hero and HUD drawn.
-    KeyFlags = KEY_UP | KEY_LEFT | KEY_CTRL;
+    game->world.keys = KEY_UP | KEY_LEFT | KEY_CTRL;
     madeByTheGlDriver(); // the first backtrace loads its unwinder
     allocations = 0;
     countingAllocations = true;
-    for (int tick = 0; tick < 1000; ++tick) {
+    for (int tick = 0; tick < 200; ++tick) {
         if (tick % 40 == 20)
-            KeyFlags ^= KEY_LEFT | KEY_RIGHT;
+            game->world.keys ^= KEY_LEFT | KEY_RIGHT;
         game->tick();
     }
     countingAllocations = false;
-    KeyFlags = 0;
-    ASSERT_EQ(game->lives, 3) << "the walk must stay clear of the enemies to be all play";
-    ASSERT_LT(game->board.applesLeft, 93) << "the walk must eat";
+    ASSERT_EQ(game->world.lives, 3) << "the walk must stay clear of the enemies to be all play";
+    ASSERT_LT(game->world.board.applesLeft, 93) << "the walk must eat";
     EXPECT_EQ(allocations, 0);
 }
 
 TEST(Play, ALostLifeReplacesTheEnemyTextureAndDeletesTheOldOne) {
     auto game = apptest::startGame(160, 120);
-    const GLuint old = game->enemies.texture;
+    const GLuint old = game->looks.enemies.texture;
     ASSERT_NE(old, 0u);
     ASSERT_TRUE(glIsTexture(old));
-    game->waitingForSpace = 0;
-    game->hero.position = Vec3{0, 0, 0.75f}; // where the enemies start
-    game->renderFrame();
+    game->world.screen = Screen::Play;
+    game->world.hero.position = Vec3{0, 0, 0.75f}; // where the enemies start
+    game->tick();
 
-    ASSERT_EQ(game->lives, 2);
-    const GLuint now = game->enemies.texture;
+    ASSERT_EQ(game->world.lives, 2);
+    const GLuint now = game->looks.enemies.texture;
     EXPECT_NE(now, old);
     EXPECT_TRUE(glIsTexture(now));
     EXPECT_FALSE(glIsTexture(old));
-    for (const auto& enemy : game->enemies.list)
-        EXPECT_EQ(enemy->texture, now);
+}
+
+TEST(Play, TheKeyboardFilterHoldsArrowsAndCtrlAndActsOnTheOthers) {
+    auto game = apptest::startGame(160, 120);
+    using namespace platform;
+    const std::pair<int, uint32_t> held[] = {{VK_UP, KEY_UP},
+                                             {VK_DOWN, KEY_DOWN},
+                                             {VK_RIGHT, KEY_RIGHT},
+                                             {VK_LEFT, KEY_LEFT},
+                                             {VK_CONTROL, KEY_CTRL}};
+    for (auto [key, bit] : held) {
+        game->keyDown(key);
+        EXPECT_EQ(game->world.keys, bit) << key;
+        game->keyUp(key);
+        game->keyUp(VK_SPACE); // keys without a key-up action change nothing
+        EXPECT_EQ(game->world.keys, 0u) << key;
+    }
+    game->keyDown(VK_F3);
+    EXPECT_FALSE(game->world.soundOn);
+    game->keyDown(VK_SPACE);
+    EXPECT_EQ(game->world.screen, Screen::Play);
+    game->keyDown(VK_RETURN); // Enter does nothing
+    EXPECT_EQ(game->world.screen, Screen::Play);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The board: the twenty compiled-in layouts, loading one, the effect pool and the strict box
-// overlap that every collision test relies on.
+// The board: the twenty compiled-in layouts, loading one, the effect pool and the board's
+// frame, and the strict box overlap that every collision test relies on.
 #include "board/board.h"
 #include "board/layouts.h"
 
@@ -47,7 +47,7 @@ TEST(Board, LoadLevelCopiesCountsAndEmptiesTheEffects) {
     for (int i = 0; i < CELL_COUNT; ++i)
         ASSERT_EQ(board.cells[i], LEVEL_LAYOUTS[8][i]) << "cell " << i;
     for (const AppleBurst& burst : board.bursts) {
-        EXPECT_EQ(burst.active, 0);
+        EXPECT_FALSE(burst.active);
         EXPECT_EQ(burst.age, 0);
     }
 }
@@ -63,11 +63,73 @@ TEST(Board, BurstsTakeTheFirstFreeSlotAndAnEleventhIsDropped) {
         EXPECT_EQ(board.bursts[i].position.x, float(i));
     EXPECT_EQ(board.bursts[3].age, 5);
 
-    board.bursts[6].active = 0;
+    board.bursts[6].active = false;
     board.addBurst(42, 43, 0.5f);
-    EXPECT_EQ(board.bursts[6].active, 1);
+    EXPECT_TRUE(board.bursts[6].active);
     EXPECT_EQ(board.bursts[6].position.x, 42.0f);
     EXPECT_EQ(board.bursts[6].position.y, 43.0f);
+}
+
+TEST(Board, AnEffectShowsAgesZeroToTwentyAndItsSlotIsFreeAfterwards) {
+    Board board;
+    board.start();
+    Random random;
+    board.addBurst(1, 2, 0.5f);
+    for (int frame = 0; frame <= 20; ++frame) {
+        board.advance(random);
+        EXPECT_EQ(board.bursts[0].shownAge, frame);
+    }
+    EXPECT_FALSE(board.bursts[0].active);
+    board.advance(random);
+    EXPECT_EQ(board.bursts[0].shownAge, -1);
+    EXPECT_EQ(board.bursts[1].shownAge, -1);
+    EXPECT_FLOAT_EQ(board.clock, 220.0f);
+}
+
+TEST(Board, EachAppleDrawsItsWobbleInRowMajorOrder) {
+    Board board;
+    board.start();
+    Random random, reference;
+    board.advance(random);
+    int apples = 0;
+    for (int i = 0; i < CELL_COUNT; ++i) {
+        if (board.cells[i] != CELL_APPLE)
+            continue;
+        EXPECT_EQ(board.wobble[i], reference.next()) << "cell " << i;
+        ++apples;
+    }
+    EXPECT_EQ(apples, 93);
+    EXPECT_EQ(random.state(), reference.state());
+    // Without apples the generator is left alone.
+    for (uint8_t& cell : board.cells)
+        if (cell == CELL_APPLE)
+            cell = CELL_EMPTY;
+    board.advance(random);
+    EXPECT_EQ(random.state(), reference.state());
+}
+
+TEST(Board, EatingAndTheNextLevel) {
+    Board board;
+    board.level = 19;
+    board.loadLevel();
+    board.eatApple(1, 2);
+    EXPECT_EQ(board.cellAt(1, 2), CELL_EMPTY);
+    EXPECT_EQ(board.applesLeft, 121);
+    EXPECT_TRUE(board.bursts[0].active);
+    EXPECT_FLOAT_EQ(board.bursts[0].position.x, -5.5f);
+    EXPECT_FLOAT_EQ(board.bursts[0].position.y, -4.5f);
+    board.nextLevel();
+    EXPECT_EQ(board.level, 0);
+    EXPECT_EQ(board.applesLeft, 93);
+    EXPECT_FALSE(board.bursts[0].active);
+}
+
+TEST(Random, StartsFromStateOneAndWrapsModulo2To32) {
+    Random random;
+    const int first[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+    for (int expected : first)
+        EXPECT_EQ(random.next(), expected);
+    EXPECT_EQ(Random().below(8), int(41 / 32768.0 * 8));
 }
 
 Box3 unitBox() {

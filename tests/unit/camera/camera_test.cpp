@@ -1,116 +1,109 @@
 // The follow camera against its own geometry and against GLU's projection of the matrices it
-// loads: where the eye stands, how it converges, and which pixels points land on.
-#include "app/game_state.h"
+// loads: where the eye stands, how it converges, which pixels points land on, and which
+// scene points the pixels of text and the title picture stand for.
+#include "camera/camera.h"
+#include "camera/camera_draw.h"
 #include "support/glu_pixel.h"
 #include "support/headless_gl.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
-// GameState saves the best scores when it ends: keep that out of the build tree.
-class TemporaryFolder : public ::testing::Environment {
-public:
-    void SetUp() override {
-        char pattern[] = "/tmp/munchora-camera-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        ASSERT_EQ(chdir(pattern), 0);
-    }
-};
-const auto* const folder = ::testing::AddGlobalTestEnvironment(new TemporaryFolder);
-
-class Camera : public ::testing::Test {
+class FollowCamera : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(testsupport::makeHeadlessGlContext());
-        followDir = Vec3{0, 0, 0};
-        game.hero.position = Vec3{-5.5f, -5.5f, 0.5f};
-        game.setViewport(320, 240);
+        camera.viewport.resize(320, 240);
     }
 
     void settle(int frames) {
         for (int i = 0; i < frames; ++i)
-            game.updateCamera();
+            camera.follow(heroAt, headingOf(orientation));
+        loadCamera(camera);
     }
 
     // The pixel GLU finds for p under the matrices the camera loaded, y counted downward.
     void gluPixel(const Vec3& p, double& x, double& y) {
-        testsupport::gluPixel(game.viewportWidth, game.viewportHeight, p.x, p.y, p.z, x, y);
+        testsupport::gluPixel(camera.viewport.width, camera.viewport.height, p.x, p.y, p.z, x, y);
     }
 
     // The point on the picture plane through the target whose projection is v pixels right
     // of (or below) the window centre before truncation.
     Vec3 pointAtPixelOffset(double right, double down) {
         Vec3 forward, r, d;
-        vecSub(forward, game.target, game.eye);
+        vecSub(forward, camera.target, camera.eye);
         double halfHeight = vecLength(forward) * std::tan(M_PI / 8);
         vecNormalize(forward);
         vecCross(r, Vec3{0, 0, -1}, forward);
         vecNormalize(r);
         vecCross(d, forward, r);
-        double a = right * 2 * halfHeight * game.aspect / game.viewportWidth;
-        double b = down * 2 * halfHeight / game.viewportHeight;
-        return Vec3{float(game.target.x + r.x * a + d.x * b),
-                    float(game.target.y + r.y * a + d.y * b),
-                    float(game.target.z + r.z * a + d.z * b)};
+        double a = right * 2 * halfHeight * camera.viewport.aspect / camera.viewport.width;
+        double b = down * 2 * halfHeight / camera.viewport.height;
+        return Vec3{float(camera.target.x + r.x * a + d.x * b),
+                    float(camera.target.y + r.y * a + d.y * b),
+                    float(camera.target.z + r.z * a + d.z * b)};
     }
 
-    GameState game;
+    Camera camera;
+    Vec3 heroAt{-5.5f, -5.5f, 0.5f};
+    Matrix4 orientation = [] {
+        Matrix4 m;
+        matIdentity(m);
+        return m;
+    }();
 };
 
-TEST_F(Camera, FirstFrameStandsAShortWayBehindAndThreeAboveTheTarget) {
-    game.updateCamera();
-    EXPECT_FLOAT_EQ(game.target.x, -5.5f);
-    EXPECT_FLOAT_EQ(game.target.y, -5.5f);
-    EXPECT_FLOAT_EQ(game.target.z, 0.75f);
-    EXPECT_NEAR(game.eye.x, -5.9f, 1e-6);
-    EXPECT_FLOAT_EQ(game.eye.y, -5.5f);
-    EXPECT_FLOAT_EQ(game.eye.z, 3.75f);
+TEST_F(FollowCamera, FirstFrameStandsAShortWayBehindAndThreeAboveTheTarget) {
+    settle(1);
+    EXPECT_FLOAT_EQ(camera.target.x, -5.5f);
+    EXPECT_FLOAT_EQ(camera.target.y, -5.5f);
+    EXPECT_FLOAT_EQ(camera.target.z, 0.75f);
+    EXPECT_NEAR(camera.eye.x, -5.9f, 1e-6);
+    EXPECT_FLOAT_EQ(camera.eye.y, -5.5f);
+    EXPECT_FLOAT_EQ(camera.eye.z, 3.75f);
 }
 
-TEST_F(Camera, SettlesFourBehindAndThreeAboveAlongTheHeading) {
+TEST_F(FollowCamera, SettlesFourBehindAndThreeAboveAlongTheHeading) {
     settle(300);
-    EXPECT_NEAR(game.eye.x - game.target.x, -4.0, 1e-4);
-    EXPECT_NEAR(game.eye.y - game.target.y, 0.0, 1e-6);
-    EXPECT_NEAR(game.eye.z - game.target.z, 3.0, 1e-6);
+    EXPECT_NEAR(camera.eye.x - camera.target.x, -4.0, 1e-4);
+    EXPECT_NEAR(camera.eye.y - camera.target.y, 0.0, 1e-6);
+    EXPECT_NEAR(camera.eye.z - camera.target.z, 3.0, 1e-6);
 
     // Turned to face +y, the view swings round after the Hero.
-    matIdentity(game.hero.orientation);
-    matRotateXYZ(game.hero.orientation, 0, 0, M_PI / 2);
-    game.updateCamera();
-    EXPECT_GT(game.eye.x - game.target.x, -4.0);
-    EXPECT_LT(game.eye.y - game.target.y, 0.0);
+    orientation = turnedAboutZ(orientation, M_PI / 2);
+    settle(1);
+    EXPECT_GT(camera.eye.x - camera.target.x, -4.0);
+    EXPECT_LT(camera.eye.y - camera.target.y, 0.0);
     settle(300);
-    EXPECT_NEAR(game.eye.x - game.target.x, 0.0, 1e-4);
-    EXPECT_NEAR(game.eye.y - game.target.y, -4.0, 1e-4);
+    EXPECT_NEAR(camera.eye.x - camera.target.x, 0.0, 1e-4);
+    EXPECT_NEAR(camera.eye.y - camera.target.y, -4.0, 1e-4);
 }
 
-TEST_F(Camera, IgnoresTheHerosHeight) {
+TEST_F(FollowCamera, IgnoresTheHerosHeight) {
     settle(5);
-    Vec3 eye = game.eye;
-    game.hero.position.z = 1.9f; // top of a jump
-    followDir = Vec3{0, 0, 0};
+    Vec3 eye = camera.eye;
+    heroAt.z = 1.9f; // top of a jump
+    camera.followDir = Vec3{0, 0, 0};
     settle(5);
-    EXPECT_FLOAT_EQ(game.target.z, 0.75f);
-    EXPECT_FLOAT_EQ(game.eye.z, eye.z);
+    EXPECT_FLOAT_EQ(camera.target.z, 0.75f);
+    EXPECT_FLOAT_EQ(camera.eye.z, eye.z);
 }
 
-TEST_F(Camera, TargetProjectsToTheWindowCentre) {
+TEST_F(FollowCamera, TargetProjectsToTheWindowCentre) {
     for (auto [w, h] : {std::pair{320, 240}, {161, 121}, {64, 64}}) {
-        game.setViewport(w, h);
+        camera.viewport.resize(w, h);
         settle(3);
         int x = -1, y = -1;
-        ASSERT_TRUE(game.projectToScreen(game.target, x, y));
+        ASSERT_TRUE(camera.projectToScreen(camera.target, x, y));
         EXPECT_EQ(x, w / 2);
         EXPECT_EQ(y, h / 2);
     }
 }
 
-TEST_F(Camera, ProjectionAgreesWithTheMatricesItLoads) {
+TEST_F(FollowCamera, ProjectionAgreesWithTheMatricesItLoads) {
     settle(40);
     const Vec3 points[] = {{-4.5f, -5.5f, 0.5f},
                            {-5.0f, -4.0f, 0.0f},
@@ -120,16 +113,16 @@ TEST_F(Camera, ProjectionAgreesWithTheMatricesItLoads) {
     for (const Vec3& p : points) {
         int x = 0, y = 0;
         double gx = 0, gy = 0;
-        ASSERT_TRUE(game.projectToScreen(p, x, y));
+        ASSERT_TRUE(camera.projectToScreen(p, x, y));
         gluPixel(p, gx, gy);
         EXPECT_NEAR(x, gx, 1.0) << p.x << ", " << p.y << ", " << p.z;
         EXPECT_NEAR(y, gy, 1.0) << p.x << ", " << p.y << ", " << p.z;
     }
 }
 
-TEST_F(Camera, OnScreenReachesExactlyThreeHundredPixelsBeyondEachEdge) {
+TEST_F(FollowCamera, OnScreenReachesExactlyThreeHundredPixelsBeyondEachEdge) {
     settle(40);
-    const int w = game.viewportWidth, h = game.viewportHeight;
+    const int w = camera.viewport.width, h = camera.viewport.height;
     // Offsets from the centre half way between whole pixels, so truncation is unambiguous.
     struct Case {
         double right, down;
@@ -145,23 +138,51 @@ TEST_F(Camera, OnScreenReachesExactlyThreeHundredPixelsBeyondEachEdge) {
     for (const Case& c : cases) {
         Vec3 p = pointAtPixelOffset(c.right, c.down);
         int x = 0, y = 0;
-        ASSERT_TRUE(game.projectToScreen(p, x, y));
+        ASSERT_TRUE(camera.projectToScreen(p, x, y));
         EXPECT_EQ(x, c.x);
         EXPECT_EQ(y, c.y);
-        EXPECT_EQ(game.isOnScreen(p), c.onScreen) << c.x << ", " << c.y;
+        EXPECT_EQ(camera.isOnScreen(p), c.onScreen) << c.x << ", " << c.y;
     }
 }
 
-TEST_F(Camera, PointsBehindTheEyeAreNeverOnScreen) {
+TEST_F(FollowCamera, PointsBehindTheEyeAreNeverOnScreen) {
     settle(40);
     Vec3 back, behind;
-    vecSub(back, game.eye, game.target);
-    vecAdd(behind, game.eye, back); // straight behind: it would project to the centre
+    vecSub(back, camera.eye, camera.target);
+    vecAdd(behind, camera.eye, back); // straight behind: it would project to the centre
     int x = 0, y = 0;
-    EXPECT_FALSE(game.projectToScreen(behind, x, y));
-    EXPECT_FALSE(game.isOnScreen(behind));
-    EXPECT_FALSE(game.isOnScreen(game.eye));
-    EXPECT_TRUE(game.isOnScreen(game.target));
+    EXPECT_FALSE(camera.projectToScreen(behind, x, y));
+    EXPECT_FALSE(camera.isOnScreen(behind));
+    EXPECT_FALSE(camera.isOnScreen(camera.eye));
+    EXPECT_TRUE(camera.isOnScreen(camera.target));
+}
+
+TEST_F(FollowCamera, PixelsOfTheWindowLandOnTheirPixelsAgain) {
+    for (auto [w, h] : {std::pair{320, 240}, {160, 120}, {200, 300}}) {
+        camera.viewport.resize(w, h);
+        settle(20);
+        const int pixels[][2] = {{0, 0}, {w, 0}, {w, h}, {0, h}, {w / 2, h / 2}, {w - 150, 100}};
+        for (const auto& pixel : pixels) {
+            Vec3 p = camera.pixelToWorld(pixel[0], pixel[1]);
+            double x = 0, y = 0;
+            gluPixel(p, x, y);
+            EXPECT_NEAR(x, pixel[0], 0.01) << w << "x" << h << " at " << pixel[0];
+            EXPECT_NEAR(y, pixel[1], 0.01) << w << "x" << h << " at " << pixel[1];
+        }
+        Vec3 centre = camera.pixelToWorld(w / 2, h / 2);
+        EXPECT_FLOAT_EQ(centre.x, camera.target.x);
+        EXPECT_FLOAT_EQ(centre.y, camera.target.y);
+        EXPECT_FLOAT_EQ(centre.z, camera.target.z);
+    }
+}
+
+TEST_F(FollowCamera, AMinimisedWindowKeepsItsAspectAndPlacesEverythingAtTheTarget) {
+    camera.viewport.resize(320, 0);
+    EXPECT_FLOAT_EQ(camera.viewport.aspect, 320.0f / 240.0f);
+    settle(1);
+    Vec3 p = camera.pixelToWorld(0, 0);
+    EXPECT_FLOAT_EQ(p.x, camera.target.x);
+    EXPECT_FLOAT_EQ(p.z, camera.target.z);
 }
 
 } // namespace
