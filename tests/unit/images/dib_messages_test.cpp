@@ -2,7 +2,7 @@
 // naming the file when it cannot be opened.
 #include "bmp_bytes.h"
 
-#include "images/dib_image.h"
+#include "images/dib_reader.h"
 #include "platform/run_state.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +15,9 @@ namespace {
 std::string shownFor(const std::string& path, bool expectImage) {
     platform::CurrentRun().headless = true; // message boxes become lines on stderr
     testing::internal::CaptureStderr();
-    DibImage* image = loadDibImage(path.c_str());
+    const std::optional<Picture> picture = loadDibImage(path.c_str());
     const std::string shown = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(image != nullptr, expectImage) << path;
-    freeDibImage(image);
+    EXPECT_EQ(picture.has_value(), expectImage) << path;
     return shown;
 }
 
