@@ -30,15 +30,13 @@ TEST(DibMessages, OpenFailuresNameTheFile) {
     EXPECT_EQ(shownFor(folder, false), "Error: Failed to open DIB file " + folder + ".\n\n");
 }
 
-TEST(DibMessages, EachFailureShowsItsOwnMessage) {
+// The decoder's texts themselves are checked with its refusals (dib_reader_test.cpp); here
+// they must reach the player, once, captioned "Error", and a good file must show nothing.
+TEST(DibMessages, DecodeFailuresReachThePlayer) {
     const std::pair<Bytes, const char*> cases[] = {
         {fileHeader(122) + infoHeader(2, 2, 24, 0, 0, 108) + Bytes(16),
          "Error: Unknown DIB file format.\n"},
-        {fileHeader(138) + infoHeader(2, 2, 24, 0, 0, 124) + Bytes(16),
-         "Error: Unknown DIB file format.\n"},
-        {infoHeader(60000, 60000, 24) + Bytes(16), "Error: Unknown DIB file format.\n"},
         {infoHeader(2, 2, 16, 3) + Bytes(16), "Error: Image file conversion error.\n"},
-        {infoHeader(2, 2, 24), "Error: Image file conversion error.\n"},
         {infoHeader(2, 2, 24) + Bytes(16), ""},
     };
     for (const auto& [bytes, message] : cases)
