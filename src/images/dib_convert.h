@@ -1,7 +1,7 @@
-// Conversion of a DIB's pixel data to 24-bit RGB rows: the part of the DIB reader that a
-// desktop would hand to its own bitmap conversion. Handles 1, 4 and 8 bits with a colour
-// table, 16 bits (5-5-5), 24 and 32 bits uncompressed, and the run-length encodings of 4
-// and 8 bits. Never reads outside `bits` nor writes outside the target.
+// Conversion of a DIB's pixel data to 24-bit RGB rows, done by the game itself so that
+// every depth and compression a BMP file may use reads the same on any machine. Handles 1,
+// 4 and 8 bits with a colour table, 16 bits (5-5-5), 24 and 32 bits uncompressed, and the
+// run-length encodings of 4 and 8 bits. Never reads outside `bits` nor writes outside the target.
 #pragma once
 
 #include "images/dib_format.h"

@@ -1,10 +1,10 @@
-// The DIB reader's work on a file in memory; see dib_image.h. Header layouts are the BMP
+// The DIB reader's work on a file in memory; see dib_reader.h. Header layouts are the BMP
 // format's: the 14-byte file header (pixel-data offset at byte 10); the 12-byte core header
 // (width 4, height 6, bits per pixel 10; 16-bit unsigned fields; 3-byte colours); the
 // 40-byte information header (width 4, height 8, bits per pixel 14, compression 16, colours
 // used 32; 32-bit fields; 4-byte colours). Every offset taken from the file is checked
 // against the file's real size before it is used.
-#include "images/dib_image.h"
+#include "images/dib_reader.h"
 
 #include "images/dib_convert.h"
 #include "images/image_limits.h"
@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <vector>
 
 namespace {
@@ -19,6 +20,11 @@ namespace {
 constexpr std::size_t FILE_HEADER_SIZE = 14;
 constexpr std::uint32_t CORE_HEADER_SIZE = 12;
 constexpr std::uint32_t INFO_HEADER_SIZE = 40;
+
+// The player's messages, shown by loadDibImage.
+constexpr const char* UNKNOWN_FORMAT = "Unknown DIB file format.";
+constexpr const char* OUT_OF_MEMORY = "Out of memory.";
+constexpr const char* CONVERSION_ERROR = "Image file conversion error.";
 
 struct DibHeader {
     DibFormat format;
@@ -71,34 +77,34 @@ std::vector<DibColour> readColourTable(std::span<const unsigned char> file, std:
 }
 
 // Rows are converted in file order; a top-down file's first row is the top, so swapping
-// rows end for end gives the bottom-first order a DibImage keeps.
-void turnOver(const DibTarget& target) {
-    const std::size_t rowBytes = static_cast<std::size_t>(target.width) * 3;
-    for (int top = 0, bottom = target.rows - 1; top < bottom; ++top, --bottom)
-        std::swap_ranges(target.pixel(0, top), target.pixel(0, top) + rowBytes,
-                         target.pixel(0, bottom));
+// rows end for end gives the bottom-first order the reader delivers.
+void turnOver(Picture& picture) {
+    const std::size_t rowBytes = picture.rowBytes();
+    for (int top = 0, bottom = picture.height - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(picture.pixel(0, top), picture.pixel(0, top) + rowBytes,
+                         picture.pixel(0, bottom));
 }
 
-DibError convert(const DibHeader& header, std::span<const unsigned char> bits, DibImage** image) {
+PictureReading failed(const char* message) {
+    return {std::nullopt, message};
+}
+
+// The picture is as large as the header says (at most MAX_PICTURE_SIDE a side, 192 MiB),
+// so running out of memory is a bad file's fault, told to the player, not a broken program.
+PictureReading convert(const DibHeader& header, std::span<const unsigned char> bits) {
     const DibFormat& format = header.format;
-    const std::size_t bytes = static_cast<std::size_t>(format.width) * format.rows * 3;
-    DibTarget target{static_cast<unsigned char*>(std::calloc(bytes, 1)), format.width, format.rows};
-    if (!target.rgb)
-        return DibError::OutOfMemory;
-    if (convertDibPixels(format, bits, target) == 0) {
-        std::free(target.rgb);
-        return DibError::ConversionError;
+    std::optional<Picture> picture;
+    try {
+        picture = Picture::black(format.width, format.rows, 3, RowOrder::BottomFirst);
+    } catch (const std::bad_alloc&) {
+        return failed(OUT_OF_MEMORY);
     }
+    const DibTarget target{picture->pixels.data(), format.width, format.rows};
+    if (convertDibPixels(format, bits, target) == 0)
+        return failed(CONVERSION_ERROR);
     if (header.height < 0)
-        turnOver(target);
-    auto* record = static_cast<DibImage*>(std::malloc(sizeof(DibImage)));
-    if (!record) {
-        std::free(target.rgb);
-        return DibError::OutOfMemory;
-    }
-    *record = DibImage{format.width, format.rows, target.rgb};
-    *image = record;
-    return DibError::None;
+        turnOver(*picture);
+    return {std::move(picture), {}};
 }
 
 } // namespace
@@ -130,18 +136,17 @@ std::uint16_t dibColorCount(std::span<const unsigned char> header) {
     }
 }
 
-DibError decodeDibImage(std::span<const unsigned char> file, DibImage** image) {
-    *image = nullptr;
+PictureReading decodeDibImage(std::span<const unsigned char> file) {
     const bool hasFileHeader = file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
     const std::size_t headerStart = hasFileHeader ? FILE_HEADER_SIZE : 0;
     DibHeader header;
     if (file.size() < headerStart || !readHeader(file.subspan(headerStart), header))
-        return DibError::UnknownFormat;
+        return failed(UNKNOWN_FORMAT);
     if (!acceptedSize(header.format.width, header.height))
-        return DibError::UnknownFormat;
+        return failed(UNKNOWN_FORMAT);
     header.format.rows = std::abs(header.height);
     if (!dibFormatSupported(header.format))
-        return DibError::ConversionError;
+        return failed(CONVERSION_ERROR);
 
     const std::size_t count = dibColorCount(file.subspan(headerStart));
     const std::size_t tableStart = headerStart + header.size;
@@ -152,6 +157,6 @@ DibError decodeDibImage(std::span<const unsigned char> file, DibImage** image) {
     const std::size_t pixelOffset =
         hasFileHeader ? readLe32(file.data() + 10) : tableStart + count * header.colourEntrySize;
     if (pixelOffset >= file.size())
-        return DibError::ConversionError;
-    return convert(header, file.subspan(pixelOffset), image);
+        return failed(CONVERSION_ERROR);
+    return convert(header, file.subspan(pixelOffset));
 }

@@ -5,16 +5,15 @@ namespace {
 
 [[noreturn]] void exitToDecoder(j_common_ptr info) {
     auto* record = reinterpret_cast<JpegErrorManager*>(info->err);
-    record->pub.format_message(info, record->lastError);
+    record->pub.format_message(info, record->message);
     std::longjmp(record->jumpTarget, 1);
 }
 
 } // namespace
 
-jpeg_error_mgr* jpegErrorManager(JpegErrorManager& record, char* lastError, ImageStream* stream) {
+jpeg_error_mgr* jpegErrorManager(JpegErrorManager& record) {
     jpeg_std_error(&record.pub);
     record.pub.error_exit = exitToDecoder;
-    record.lastError = lastError;
-    record.stream = stream;
+    record.message[0] = '\0';
     return &record.pub;
 }

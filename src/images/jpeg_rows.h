@@ -1,4 +1,4 @@
-// Conversion of one decoded JPEG row into the JpegImage's pixel block: RGB and grey rows
+// Conversion of one decoded JPEG row into a row of the reader's picture: RGB and grey rows
 // are copied as they come (3 or 1 bytes a pixel); CMYK rows become RGB with each channel
 // max(0, channel - (255 - k)), so k = 255 keeps c, m, y and a lower k darkens them.
 #pragma once

@@ -12,7 +12,7 @@ StreamSource* sourceOf(j_decompress_ptr decompressor) {
 }
 
 void initSource(j_decompress_ptr decompressor) {
-    sourceOf(decompressor)->startOfFile = TRUE;
+    sourceOf(decompressor)->startOfFile = true;
 }
 
 boolean fillInputBuffer(j_decompress_ptr decompressor) {
@@ -28,7 +28,7 @@ boolean fillInputBuffer(j_decompress_ptr decompressor) {
     }
     source->pub.next_input_byte = source->buffer;
     source->pub.bytes_in_buffer = count;
-    source->startOfFile = FALSE;
+    source->startOfFile = false;
     return TRUE;
 }
 

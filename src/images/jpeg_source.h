@@ -17,7 +17,7 @@ struct StreamSource {
     jpeg_source_mgr pub; // first, so libjpeg's pointer to it is a pointer to the whole
     ImageStream* stream;
     JOCTET* buffer;
-    boolean startOfFile;
+    bool startOfFile;
 };
 
 // Makes `stream` the decompressor's input (installing the manager on first use).

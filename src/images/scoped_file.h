@@ -1,5 +1,6 @@
-// A C standard-library stream that closes itself: the RGB reader opens its file in one and
-// every return path lets the destructor close it. Holds one stream or none; not copyable.
+// A C standard-library stream that closes itself: the 24-bit BMP reader opens its file in
+// one and every return path lets the destructor close it. Holds one stream or none; not
+// copyable.
 #pragma once
 
 #include <cstdio>
@@ -7,7 +8,7 @@
 class ScopedFile {
 public:
     ScopedFile() = default;
-    virtual ~ScopedFile();
+    ~ScopedFile();
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;
 

@@ -1,15 +1,19 @@
 // The texture uploads; see texture_upload.h. Every picture, substitutes included, goes
-// through gluBuild2DMipmaps, which also rescales sides that are not powers of two.
+// through gluBuild2DMipmaps, which also rescales sides that are not powers of two. The
+// pictures own their pixels and are released when an upload returns, whether GL took them
+// or not.
 #include "images/texture_upload.h"
 
-#include "images/dib_image.h"
-#include "images/jpeg_image.h"
-#include "images/rgb_image.h"
+#include "images/bmp24_reader.h"
+#include "images/dib_reader.h"
+#include "images/jpeg_reader.h"
 #include "math/vec_math.h"
 #include "platform/system.h"
 
 #include <GL/glu.h>
 
+#include <cassert>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -43,69 +47,69 @@ void buildMipmaps(int components, int width, int height, GLenum format, const vo
 }
 
 // A grey JPEG is one byte a pixel; the title texture takes three.
-std::vector<unsigned char> greyToRgb(const JpegImage& image) {
-    const std::size_t count = static_cast<std::size_t>(image.width) * image.height;
-    std::vector<unsigned char> rgb(count * 3);
-    for (std::size_t i = 0; i < count; ++i)
-        rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = image.pixels[i];
+std::vector<unsigned char> greyToRgb(const Picture& picture) {
+    std::vector<unsigned char> rgb(picture.pixels.size() * 3);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
+        rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = picture.pixels[i];
     return rgb;
 }
 
 } // namespace
 
 bool loadBmpTexture(const char* fileName, GLint wrap, GLuint& name) {
-    RgbImage image;
-    if (!image.load(fileName)) {
+    const std::optional<Picture> picture = loadBmp24Image(fileName);
+    if (!picture) {
         platform::MessageBox("Can't load image", "Board");
         return false;
     }
+    assert(picture->rowOrder == RowOrder::TopFirst); // the board's and Enemy's coordinates
     name = newBoundTexture();
     setMipmappedParameters(wrap);
-    buildMipmaps(3, image.width(), image.height(), GL_RGB, image.data());
+    buildMipmaps(3, picture->width, picture->height, GL_RGB, picture->pixels.data());
     return true;
 }
 
 GLuint loadTitleTexture(const char* fileName) {
-    JpegImage image;
-    const bool decoded = image.load(fileName);
+    const std::optional<Picture> picture = loadJpegImage(fileName).picture;
     const GLuint name = newBoundTexture();
     setMipmappedParameters(GL_CLAMP);
-    if (decoded && image.palette) {
-        const std::vector<unsigned char> rgb = greyToRgb(image);
-        buildMipmaps(3, image.width, image.height, GL_RGB, rgb.data());
-    } else if (decoded) {
-        buildMipmaps(3, image.width, image.height, GL_RGB, image.pixels);
+    assert(!picture || picture->rowOrder == RowOrder::TopFirst); // the title screen's coordinates
+    if (picture && picture->bytesPerPixel == 1) {
+        const std::vector<unsigned char> rgb = greyToRgb(*picture);
+        buildMipmaps(3, picture->width, picture->height, GL_RGB, rgb.data());
+    } else if (picture) {
+        buildMipmaps(3, picture->width, picture->height, GL_RGB, picture->pixels.data());
     }
     return name;
 }
 
 GLuint loadShadowTexture(const char* fileName) {
-    DibImage* image = loadDibImage(fileName);
+    const std::optional<Picture> picture = loadDibImage(fileName);
     const GLuint name = newBoundTexture();
     setLinearParameters();
-    if (!image) {
+    if (!picture) {
         const unsigned char transparent[2] = {255, 0};
         buildMipmaps(2, 1, 1, GL_LUMINANCE_ALPHA, transparent);
         return name;
     }
-    const int count = image->width * image->height;
+    assert(picture->rowOrder == RowOrder::BottomFirst); // the Hero's texture coordinates
+    const int count = picture->width * picture->height;
     std::vector<unsigned char> pairs(static_cast<std::size_t>(count) * 2);
-    rgbToLuminanceAlpha(count, image->pixels, pairs.data());
-    buildMipmaps(2, image->width, image->height, GL_LUMINANCE_ALPHA, pairs.data());
-    freeDibImage(image);
+    rgbToLuminanceAlpha(count, picture->pixels.data(), pairs.data());
+    buildMipmaps(2, picture->width, picture->height, GL_LUMINANCE_ALPHA, pairs.data());
     return name;
 }
 
 GLuint loadSphereMapTexture(const char* fileName) {
-    DibImage* image = loadDibImage(fileName);
+    const std::optional<Picture> picture = loadDibImage(fileName);
     const GLuint name = newBoundTexture();
     setLinearParameters();
-    if (!image) {
+    if (!picture) {
         const unsigned char lightGrey[3] = {192, 192, 192};
         buildMipmaps(3, 1, 1, GL_RGB, lightGrey);
         return name;
     }
-    buildMipmaps(3, image->width, image->height, GL_RGB, image->pixels);
-    freeDibImage(image);
+    assert(picture->rowOrder == RowOrder::BottomFirst); // the Hero's texture coordinates
+    buildMipmaps(3, picture->width, picture->height, GL_RGB, picture->pixels.data());
     return name;
 }

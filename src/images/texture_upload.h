@@ -4,13 +4,13 @@
 // glGenTextures, leave it bound and GL_TEXTURE_2D enabled. Textures belong to the context
 // and are never deleted.
 //
-// Row order follows the reader, so a texture's t = 0 edge is the first stored row: the top
-// of an RgbImage or JPEG picture, the bottom of a DibImage.
+// Rows reach GL in the picture's stored order (picture.h), so a texture's t = 0 edge is the
+// first stored row: the top of a 24-bit BMP or JPEG picture, the bottom of a DIB picture.
 #pragma once
 
 #include <GL/gl.h>
 
-// A 24-bit BMP (RgbImage) as 3-component RGB; wrap s and t as given, minification
+// A 24-bit BMP (bmp24_reader.h) as 3-component RGB; wrap s and t as given, minification
 // GL_LINEAR_MIPMAP_LINEAR, magnification GL_LINEAR (float parameters). When the file cannot
 // be read shows "Can't load image" captioned "Board", leaves `name` alone and returns false.
 bool loadBmpTexture(const char* fileName, GLint wrap, GLuint& name);

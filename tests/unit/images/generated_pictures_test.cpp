@@ -1,15 +1,14 @@
 // The pictures the build paints into the run folder, read back by the game's own readers:
 // each must load without a message, have the sides the uploads expect, and the shadow must
 // come out as a blob under the game's brightness-to-alpha rule.
-#include "images/dib_image.h"
-#include "images/jpeg_image.h"
-#include "images/rgb_image.h"
+#include "images/bmp24_reader.h"
+#include "images/dib_reader.h"
+#include "images/jpeg_reader.h"
 #include "platform/run_state.h"
 #include "support/run_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 
@@ -18,12 +17,13 @@ namespace {
 using testsupport::runFile;
 
 // Distinct colours among an 8 x 8 grid of samples.
-int distinctColours(RgbImage& image) {
+int distinctColours(const Picture& picture) {
     std::set<int> colours;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
-            const RgbPixel p = image.pixelAt(x * image.width() / 8 + 3, y * image.height() / 8 + 3);
-            colours.insert(p.red << 16 | p.green << 8 | p.blue);
+            const unsigned char* p =
+                picture.pixel(x * picture.width / 8 + 3, y * picture.height / 8 + 3);
+            colours.insert(p[0] << 16 | p[1] << 8 | p[2]);
         }
     return static_cast<int>(colours.size());
 }
@@ -32,30 +32,26 @@ bool powerOfTwo(int v) {
     return v > 0 && (v & (v - 1)) == 0;
 }
 
-struct FreeDib {
-    void operator()(DibImage* image) const { freeDibImage(image); }
-};
-
-std::unique_ptr<DibImage, FreeDib> loadQuietly(const char* name) {
+std::optional<Picture> loadQuietly(const char* name) {
     platform::CurrentRun().headless = true;
     testing::internal::CaptureStderr();
-    std::unique_ptr<DibImage, FreeDib> image(loadDibImage(runFile(name).c_str()));
+    std::optional<Picture> picture = loadDibImage(runFile(name).c_str());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name;
-    return image;
+    return picture;
 }
 
 // The alpha the Hero's shadow conversion gives a grey level: low byte of -floor(level).
-int alphaOf(const DibImage& image, int x, int y) {
-    const unsigned char* p = image.pixels + (y * image.width + x) * 3;
+int alphaOf(const Picture& picture, int x, int y) {
+    const unsigned char* p = picture.pixel(x, y);
     return (256 - (p[0] + p[1] + p[2]) / 3) & 0xFF;
 }
 
 TEST(GeneratedPictures, BoardAndEnemyTexturesAreTwentyFourBitPowersOfTwo) {
     for (const char* name : {"wood.bmp", "board.bmp", "top.bmp", "LandScape.bmp", "Enemy1.bmp"}) {
-        RgbImage image;
-        ASSERT_TRUE(image.load(runFile(name).c_str())) << name;
-        EXPECT_TRUE(powerOfTwo(image.width()) && powerOfTwo(image.height())) << name;
-        EXPECT_GE(distinctColours(image), 16) << name; // a picture, not a flat fill
+        const std::optional<Picture> picture = loadBmp24Image(runFile(name).c_str());
+        ASSERT_TRUE(picture) << name;
+        EXPECT_TRUE(powerOfTwo(picture->width) && powerOfTwo(picture->height)) << name;
+        EXPECT_GE(distinctColours(*picture), 16) << name; // a picture, not a flat fill
     }
 }
 
@@ -81,11 +77,12 @@ TEST(GeneratedPictures, ShadowIsASoftBlob) {
 }
 
 TEST(GeneratedPictures, TitleIsAColourJpeg) {
-    JpegImage title;
-    ASSERT_TRUE(title.load(runFile("First.jpg").c_str()));
-    EXPECT_EQ(title.palette, nullptr);
-    EXPECT_GE(title.width, 1024);
-    EXPECT_TRUE(powerOfTwo(title.width) && powerOfTwo(title.height)); // no rescaling at start
+    const PictureReading title = loadJpegImage(runFile("First.jpg").c_str());
+    ASSERT_TRUE(title.picture) << title.failure;
+    EXPECT_EQ(title.picture->bytesPerPixel, 3);
+    EXPECT_GE(title.picture->width, 1024);
+    EXPECT_TRUE(powerOfTwo(title.picture->width) &&
+                powerOfTwo(title.picture->height)); // no rescaling at start
 }
 
 } // namespace
