@@ -101,7 +101,7 @@ Canvas makeTitle(int width, int height, const std::string& fontPath) {
     paintNightScene(canvas);
     if (fontPath.empty())
         return canvas;
-    dimArea(canvas, 0.37f, 0.0f, 0.75f, 0.52f, 0.04f, 0.45f); // where the best list goes
+    dimArea(canvas, 0.38f, 0.0f, 0.74f, 0.5f, 0.08f, 0.35f); // where the best list goes
     drawName(canvas, fontPath);
     darkenBand(canvas, height * 755 / 1000, height * 845 / 1000, 0.45f);
     const TextMask prompt = renderText(fontPath, "Press SPACE to play", height * 65 / 1000);
