@@ -1,18 +1,27 @@
-# Shared by ./play, ./run-tests and ./bench: installs the Debian packages the game needs
+# Shared by ./play, ./run-tests and ./run-bench: installs the Debian packages each needs
 # (with sudo when not root) and configures and builds one CMake preset.
 
-MUNCHORA_PACKAGES=(
-    build-essential cmake ninja-build pkg-config python3
+# What building and playing need: compilers and build tools, the libraries, the sound font
+# and the font the game's text uses.
+PLAY_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
     libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl1
     libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation2
-    libgtest-dev libbenchmark-dev
+)
+# What the benchmarks add: Google Benchmark and the script that runs them.
+BENCH_PACKAGES=(libbenchmark-dev python3)
+# What the tests add: GoogleTest, the scripted checks, clang for the fuzz targets, and a
+# private X server driven by real key events for the real-window test.
+TEST_PACKAGES=(
+    "${BENCH_PACKAGES[@]}" libgtest-dev
     clang libclang-rt-dev xvfb xauth xdotool
 )
 
+# Installs those of the named packages that are missing.
 install_packages() {
     local missing=()
-    for package in "${MUNCHORA_PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$package")
     done

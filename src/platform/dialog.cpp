@@ -52,7 +52,7 @@ void Dialog::close() {
     windows::Remove(*this);
     open_ = false;
     if (wasMain) {
-        sysmenu::Clear();
+        sysmenu::Reset();
         mainwindow::Close();
     }
 }

@@ -35,6 +35,10 @@ constexpr int VK_F3 = 114;
 constexpr int VK_F4 = 115;
 constexpr int VK_F12 = 123;
 
+// The window menu's own commands, as a window system numbers them.
+constexpr unsigned SC_MINIMIZE = 0xF020;
+constexpr unsigned SC_CLOSE = 0xF060;
+
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
@@ -97,6 +101,8 @@ public:
     void SetDlgItemText(int controlId, const std::string& text);
 
     // The main window's system menu (Alt+Space): an item chosen arrives as OnSysCommand(id).
+    // The menu starts with the window's own items, Minimize (SC_MINIMIZE) and Close
+    // (SC_CLOSE); they reach OnSysCommand too and are then carried out by the platform.
     void AppendSystemMenuItem(const std::string& text, unsigned id);
     // Window icon: width x height pixels, top row first, each pixel's bytes R, G, B, A in
     // memory order.

@@ -16,8 +16,10 @@ namespace {
 
 void chooseFromMenu(int key) {
     const auto chosen = sysmenu::HandleKey(key);
-    if (chosen && windows::Main())
-        windows::Main()->OnSysCommand(*chosen);
+    if (!chosen || !windows::Main())
+        return;
+    windows::Main()->OnSysCommand(*chosen);
+    sysmenu::RunWindowCommand(*chosen);
 }
 
 void systemKey(int key) {

@@ -5,7 +5,8 @@
 //     Alt+Space opens the system menu; key-ups still reach the dialog, so no held key is
 //     left stuck by a release made while Alt was down;
 //   - while the system menu is open it takes the key-downs (system_menu.h); a chosen item
-//     reaches the main window as OnSysCommand(id).
+//     reaches the main window as OnSysCommand(id), and a window item (Minimize, Close) is
+//     then carried out.
 // Text goes only to a dialog other than the main window (typing outside a dialog does
 // nothing). Size requests and size changes go to the main window; screenshots wait for the
 // next presented frame; Quit is a close request.

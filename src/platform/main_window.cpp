@@ -19,6 +19,7 @@ constexpr int OFFSCREEN_SURFACE_SIDE = 16;
 
 struct Window {
     SDL_Window* handle = nullptr;
+    IconPixels icon;
     bool openGl = false;
     int width = 0, height = 0; // the client area
 };
@@ -86,6 +87,10 @@ void Close() {
     window() = Window{};
 }
 
+const IconPixels& Icon() {
+    return window().icon;
+}
+
 SDL_Window* Handle() {
     return window().handle;
 }
@@ -124,8 +129,18 @@ void NoteClientSize(int width, int height) {
         setSize(width, height);
 }
 
+bool Minimize() {
+    if (!window().handle || CurrentRun().offscreenSurface)
+        return false;
+    SDL_MinimizeWindow(window().handle);
+    return true;
+}
+
 void SetIcon(const uint32_t* rgba, int width, int height) {
-    if (!window().handle || !rgba || width <= 0 || height <= 0)
+    if (!rgba || width <= 0 || height <= 0)
+        return;
+    window().icon = {{rgba, rgba + size_t(width) * size_t(height)}, width, height};
+    if (!window().handle)
         return;
     SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<uint32_t*>(rgba), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);

@@ -9,6 +9,7 @@
 #include "platform/dialog.h"
 
 #include <cstdint>
+#include <vector>
 
 struct SDL_Window;
 
@@ -33,7 +34,18 @@ void Resize(int width, int height);
 // The window system resized the window: OnSize when the size really changed.
 void NoteClientSize(int width, int height);
 
+// Iconifies a real window; false when there is none to iconify (an offscreen surface or no
+// video: headless runs go on drawing their frames, as a minimised game goes on running).
+bool Minimize();
+
+// Sets the window's icon and keeps a copy, which dialogs draw as the application icon
+// (Icon() is empty until an icon is set). Pixels as Dialog::SetIcon.
 void SetIcon(const uint32_t* rgba, int width, int height);
+struct IconPixels {
+    std::vector<uint32_t> rgba;
+    int width = 0, height = 0;
+};
+const IconPixels& Icon();
 
 // Shows the finished frame (the offscreen surface is never shown).
 void Present();

@@ -97,7 +97,7 @@ void DrawControl(const Dialog& dialog, const DialogLayout& layout, const DialogC
         DrawButton(rect, control, font);
         break;
     case DialogControl::Kind::Icon:
-        DrawAppleIcon(rect);
+        DrawAppIcon(rect);
         break;
     }
 }

@@ -1,69 +1,53 @@
 #include "platform/overlay_icon.h"
 
+#include "platform/main_window.h"
 #include "platform/overlay_paint.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 
 namespace platform {
 
 namespace {
 
-constexpr int ICON_CELLS = 16;
+constexpr uint8_t OPAQUE_FROM = 128; // alpha from which a pixel is drawn
 
-// One character a cell: ' ' clear, s stem, g leaf, r red skin, d its shadow, h its shine.
-constexpr std::array<const char*, ICON_CELLS> APPLE = {
-    "       s        ", //
-    "       s  ggg   ", //
-    "       s gggg   ", //
-    "   rrrrsrrgg    ", //
-    "  rrrrrrrrrrr   ", //
-    " rhhrrrrrrrrrr  ", //
-    " rhrrrrrrrrrrrd ", //
-    "rhhrrrrrrrrrrrd ", //
-    "rhrrrrrrrrrrrrd ", //
-    "rrrrrrrrrrrrrdd ", //
-    "rrrrrrrrrrrrrdd ", //
-    " rrrrrrrrrrrdd  ", //
-    " rrrrrrrrrrddd  ", //
-    "  rrrrrrrrddd   ", //
-    "   rrrddrrdd    ", //
-    "    dd   dd     ", //
+struct Pixel {
+    uint8_t r, g, b, a;
+    bool operator==(const Pixel&) const = default;
 };
 
-Rgb CellColor(char cell) {
-    switch (cell) {
-    case 's':
-        return FromBytes(110, 70, 30);
-    case 'g':
-        return FromBytes(40, 160, 40);
-    case 'd':
-        return FromBytes(150, 0, 0);
-    case 'h':
-        return FromBytes(255, 140, 140);
-    default:
-        return FromBytes(215, 20, 20);
+Pixel PixelAt(const mainwindow::IconPixels& icon, int column, int row) {
+    Pixel pixel;
+    std::memcpy(&pixel, &icon.rgba[size_t(row) * size_t(icon.width) + size_t(column)],
+                sizeof pixel);
+    return pixel;
+}
+
+// One row of the icon; runs of one colour become one quad.
+void DrawRow(const mainwindow::IconPixels& icon, int row, const Rect& area, int scale) {
+    for (int column = 0; column < icon.width;) {
+        const Pixel pixel = PixelAt(icon, column, row);
+        int end = column + 1;
+        while (end < icon.width && PixelAt(icon, end, row) == pixel)
+            ++end;
+        if (pixel.a >= OPAQUE_FROM)
+            FillRect({area.left + column * scale, area.top + row * scale, area.left + end * scale,
+                      area.top + (row + 1) * scale},
+                     FromBytes(pixel.r, pixel.g, pixel.b));
+        column = end;
     }
 }
 
 } // namespace
 
-void DrawAppleIcon(const Rect& area) {
-    const int scale = std::max(1, std::min(area.width(), area.height()) / ICON_CELLS);
-    for (int row = 0; row < ICON_CELLS; ++row) {
-        const char* cells = APPLE[row];
-        for (int column = 0; column < ICON_CELLS;) {
-            // Runs of one colour become one quad.
-            int end = column + 1;
-            while (end < ICON_CELLS && cells[end] == cells[column])
-                ++end;
-            if (cells[column] != ' ')
-                FillRect({area.left + column * scale, area.top + row * scale,
-                          area.left + end * scale, area.top + (row + 1) * scale},
-                         CellColor(cells[column]));
-            column = end;
-        }
-    }
+void DrawAppIcon(const Rect& area) {
+    const mainwindow::IconPixels& icon = mainwindow::Icon();
+    if (icon.width <= 0 || icon.height <= 0)
+        return;
+    const int scale = std::max(1, std::min(area.width() / icon.width, area.height() / icon.height));
+    for (int row = 0; row < icon.height; ++row)
+        DrawRow(icon, row, area, scale);
 }
 
 } // namespace platform

@@ -1,12 +1,13 @@
-// The dialogs' icon: the game's apple as 16 x 16 pixel art, drawn from quads scaled to the
-// largest whole multiple of 16 pixels that fits the rectangle, at its top-left corner.
-// GL state touched: current colour.
+// The dialogs' icon: the application icon the main window was given (the window icon), drawn
+// pixel for pixel as quads scaled by the largest whole factor that fits the rectangle, at
+// its top-left corner. Pixels at least half transparent are left out; nothing is drawn
+// before the window has an icon. GL state touched: current colour.
 #pragma once
 
 #include "platform/dialog.h"
 
 namespace platform {
 
-void DrawAppleIcon(const Rect& area);
+void DrawAppIcon(const Rect& area);
 
 } // namespace platform

@@ -26,7 +26,10 @@ public:
     // True when at least one line (text ended by a line feed) was read.
     bool read(const char* fileName);
     // True when the file was written completely. The file is replaced atomically: written
-    // beside the old one and renamed over it, so a failure leaves the old file as it was.
+    // beside the old one (with its permission bits) and renamed over it, so a failure leaves
+    // the old file as it was. A symbolic link's target is the file replaced; a read-only
+    // file is not replaced (false); in a folder that takes no new file a writable file is
+    // rewritten in place, growing first so that a full disk still leaves it whole.
     bool write(const char* fileName) const;
     void resize(int count);
     int count() const { return int(lines_.size()); }

@@ -9,6 +9,7 @@ foreach(case ${E2E_CASES})
         COMMAND Python3::Interpreter -m unittest -v ${name}
         WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR})
     set_tests_properties(e2e_${name} PROPERTIES
+        LABELS e2e
         ENVIRONMENT "MUNCHORA_EXE=$<TARGET_FILE:munchora>;MUNCHORA_RUN_DIR=${MUNCHORA_RUN_DIR};PYTHONDONTWRITEBYTECODE=1"
         TIMEOUT 900)
 endforeach()

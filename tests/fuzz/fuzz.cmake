@@ -16,6 +16,7 @@ foreach(source ${FUZZ_SOURCES})
         add_test(NAME ${target}_seeds
             COMMAND ${target} ${CMAKE_CURRENT_LIST_DIR}/corpus/${corpus}
             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+        set_tests_properties(${target}_seeds PROPERTIES LABELS fuzz)
     endif()
     target_link_libraries(${target} PRIVATE munchora_game)
     add_dependencies(fuzz_targets ${target})

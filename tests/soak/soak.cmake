@@ -5,10 +5,11 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME soak_trace_check
     COMMAND Python3::Interpreter -m unittest -v test_trace_check
     WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR})
-set_tests_properties(soak_trace_check PROPERTIES ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+set_tests_properties(soak_trace_check PROPERTIES LABELS soak ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
 add_test(NAME soak_short
     COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/soak.py --ticks 12000
         --exe $<TARGET_FILE:munchora> --run-dir ${MUNCHORA_RUN_DIR})
 set_tests_properties(soak_short PROPERTIES
+    LABELS soak
     ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1"
     TIMEOUT 1200)

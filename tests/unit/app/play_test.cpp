@@ -85,7 +85,7 @@ TEST(Play, DrawnPlayFramesAllocateNothing) {
     madeByTheGlDriver(); // the first backtrace loads its unwinder
     allocations = 0;
     countingAllocations = true;
-    for (int tick = 0; tick < 200; ++tick) {
+    for (int tick = 0; tick < 80; ++tick) {
         if (tick % 40 == 20)
             game->world.keys ^= KEY_LEFT | KEY_RIGHT;
         game->tick();

@@ -3,9 +3,11 @@
 #include "loop_fixture.h"
 
 #include "platform/event_dispatch.h"
+#include "platform/main_window.h"
 #include "platform/screenshot.h"
 #include "platform/signals.h"
 #include "platform/system.h"
+#include "platform/system_menu.h"
 
 #include <csignal>
 #include <regex>
@@ -193,14 +195,80 @@ TEST_F(MainLoop, TheSystemMenuTakesKeysAndReportsTheChosenItem) {
         main.AppendSystemMenuItem("", 0);
         main.AppendSystemMenuItem("&About Munchora...", 16);
     };
-    useScript("1 down Alt\n1 press Space\n1 up Alt\n1 press Down\n1 press Return\n"
-              "2 down Alt\n2 press Space\n2 up Alt\n2 press Escape\n2 press Left\n");
-    CurrentRun().callLimit = 2;
+    useScript("1 down Alt\n1 press Space\n1 up Alt\n1 press Up\n1 press Return\n"
+              "2 down Alt\n2 press Space\n2 up Alt\n2 press Down\n2 press Down\n"
+              "2 press Down\n2 press Return\n"
+              "3 down Alt\n3 press Space\n3 up Alt\n3 press Escape\n3 press Left\n");
+    CurrentRun().callLimit = 3;
     main.DoModal();
-    const Log expected{"main:up 32", "main:up 40", "main:syscommand 16", "main:up 13",
-                       "main:up 32", "main:up 27", "main:down 37",       "main:up 37"};
+    const Log expected{"main:up 32",         "main:up 38", "main:syscommand 16", "main:up 13",
+                       "main:up 32",         "main:up 40", "main:up 40",         "main:up 40",
+                       "main:syscommand 16", "main:up 13", "main:up 32",         "main:up 27",
+                       "main:down 37",       "main:up 37"};
     EXPECT_EQ(only(log, {"down", "up ", "syscommand"}), expected)
-        << "the Down key skips the separator; key releases still reach the window";
+        << "Up from the first item wraps to the last; Down goes over Close and Restore and "
+           "skips the separator; key releases still reach the window";
+    EXPECT_EQ(CurrentRun().mainCalls, 3);
+}
+
+// Alt+Space, then one key, dispatched as a player's keys arrive.
+void menuKey(int key) {
+    Dispatch({Event::Kind::KeyDown, VK_SPACE, true, {}, 0, 0});
+    Dispatch({Event::Kind::KeyDown, key, false, {}, 0, 0});
+}
+
+TEST_F(MainLoop, TheWindowItemsComeFirstAndCloseTakesTheAltF4Path) {
+    openEntryAt(3);
+    main.onInit = [this] {
+        main.SetTimer(GAME_TIMER, 25);
+        main.AppendSystemMenuItem("&About Munchora...", 16);
+        EXPECT_EQ(sysmenu::View().items, (std::vector<std::string>{"Mi&nimize", "&Close\tAlt+F4",
+                                                                   "", "&About Munchora..."}))
+            << "a separator sets the game's items apart";
+    };
+    main.onTick = [entry = main.onTick](long call) {
+        if (call == 1)
+            menuKey('N'); // Minimize by its letter: headless, nothing to iconify
+        if (call == 2)
+            menuKey(VK_RETURN); // the first item is Minimize
+        entry(call);            // 3: the name entry, during which the menu closes the game
+    };
+    useScript("4 down Alt\n4 press Space\n4 up Alt\n4 press Down\n4 press Return\n");
+    CurrentRun().callLimit = 10;
+    main.DoModal();
+    const Log expected{"main:syscommand 61472", "main:syscommand 61472", "main:syscommand 61536",
+                       "entry:cancel",          "entry:destroy",         "main:entry 2 ''",
+                       "main:cancel",           "main:destroy"};
+    EXPECT_EQ(only(log, {"syscommand", "cancel", "destroy", "entry 2"}), expected)
+        << "Close cancels the innermost dialog first, as Alt+F4 does";
+    EXPECT_EQ(CurrentRun().mainCalls, 3)
+        << "Minimize left the game running; the close came before call 4";
+    EXPECT_FALSE(platform::mainwindow::Minimize()) << "no real window to iconify";
+}
+
+TEST_F(MainLoop, AnUnderlinedLetterChoosesItsItemOrCyclesThroughItemsSharingIt) {
+    main.onInit = [this] {
+        main.SetTimer(GAME_TIMER, 25);
+        main.AppendSystemMenuItem("", 0);
+        main.AppendSystemMenuItem("&About Munchora...", 16);
+        main.AppendSystemMenuItem("&Again", 17);
+        main.AppendSystemMenuItem("&Once", 18);
+    };
+    main.onTick = [](long call) {
+        if (call == 1) {
+            menuKey('A'); // two items: the first is selected, nothing chosen
+            Dispatch({Event::Kind::KeyDown, 'A', false, {}, 0, 0}); // then the second
+            Dispatch({Event::Kind::KeyDown, 'A', false, {}, 0, 0}); // and round again
+            Dispatch({Event::Kind::KeyDown, VK_RETURN, false, {}, 0, 0});
+        }
+        if (call == 2)
+            menuKey('o'); // a lower-case code matches nothing: virtual keys are upper case
+        if (call == 3)
+            Dispatch({Event::Kind::KeyDown, 'O', false, {}, 0, 0});
+    };
+    CurrentRun().callLimit = 3;
+    main.DoModal();
+    EXPECT_EQ(only(log, {"syscommand"}), (Log{"main:syscommand 16", "main:syscommand 18"}));
 }
 
 TEST_F(MainLoop, AltF4ClosesAndF12TakesAScreenshotWithoutTheGameSeeingIt) {

@@ -1,6 +1,7 @@
 #include "overlay_test_canvas.h"
 
 #include "platform/dialog.h"
+#include "platform/main_window.h"
 #include "platform/overlay.h"
 #include "platform/overlay_dialog.h"
 #include "platform/overlay_menu.h"
@@ -92,6 +93,30 @@ TEST_F(OverlayTest, EditFieldShowsItsTextAndACaretAfterIt) {
                        {field.left + 2, field.top + 2, field.right - 2, field.bottom - 2}));
     EXPECT_TRUE(Inside(longCaret, field));
     EXPECT_GT(longCaret.left, field.right - 20);
+}
+
+TEST_F(OverlayTest, TheIconControlShowsTheWindowIconPixelForPixelScaledWhole) {
+    // A 4 x 2 icon: opaque colours, a clear pixel and a half-clear one that is left out.
+    const std::vector<uint32_t> icon{0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0x00FFFFFF,
+                                     0xFF00FF00, 0x7F0000FF, 0xFF0000FF, 0xFF000000};
+    const DialogTemplate about{
+        "About", 100, 40, true, {{DialogControl::Kind::Icon, 128, "", 10, 5, 9, 5}}};
+    const platform::Dialog dialog(&about);
+    const Pixels before = Render({&dialog});
+    platform::mainwindow::SetIcon(icon.data(), 4, 2);
+    const Pixels pixels = Render({&dialog});
+    platform::mainwindow::Close(); // forgets the icon again
+
+    const Rect area = ControlRect(about, 0);
+    const int scale = 2; // the largest whole factor for 4 x 2 in 9 x 5
+    EXPECT_TRUE(Inside(Changed(before, pixels),
+                       {area.left, area.top, area.left + 4 * scale, area.top + 2 * scale}));
+    for (int y = 0; y < 2 * scale; ++y)
+        for (int x = 0; x < 4 * scale; ++x) {
+            const size_t at = size_t(area.top + y) * WIDTH + size_t(area.left + x);
+            const uint32_t source = icon[size_t(y / scale) * 4 + size_t(x / scale)];
+            EXPECT_EQ(pixels[at], source >= 0x80000000 ? source : before[at]) << x << "," << y;
+        }
 }
 
 TEST_F(OverlayTest, MenuIsAtTheTopLeftWithTheSelectedItemHighlighted) {
