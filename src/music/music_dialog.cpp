@@ -6,6 +6,7 @@
 #include "platform/system.h"
 #include "resources/about_texts.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -42,6 +43,7 @@ bool MusicDialog::OnInitDialog() {
 }
 
 void MusicDialog::start() {
+    paused_ = false;
     control_.SetStartPosition(0);
     lengthMs = control_.GetTimeLength();
     if (midiOut != 0) {
@@ -65,6 +67,7 @@ void MusicDialog::start() {
 }
 
 void MusicDialog::stop() {
+    paused_ = false;
     control_.SetPlayingStatus(0, nullptr);
     if (midiOut != 0) {
         midiOutClose(midiOut);
@@ -73,10 +76,31 @@ void MusicDialog::stop() {
     KillTimer(timerId);
 }
 
+void MusicDialog::pause() {
+    if (paused_ || !control_.isPlaying())
+        return;
+    // A piece already past its end waits at its end for the restart check.
+    pausedAtMs_ = std::min(tickCount() - startTick, static_cast<uint32_t>(lengthMs));
+    control_.SetPlayingStatus(0, nullptr);
+    KillTimer(timerId);
+    paused_ = true;
+}
+
+void MusicDialog::resume() {
+    if (!paused_)
+        return;
+    paused_ = false;
+    control_.SetStartPosition(pausedAtMs_);
+    control_.SetPlayingStatus(1, &midiOut);
+    startTick = tickCount() - pausedAtMs_;
+    timerId = SetTimer(MUSIC_TIMER_ID, MUSIC_CHECK_PERIOD_MS);
+}
+
 void MusicDialog::OnTimer(unsigned id) {
     // Unsigned arithmetic: correct across the clock's wrap, and a negative length (no
     // file) reads as a huge one, so a piece that is not there is never restarted.
-    if (tickCount() - startTick > static_cast<uint32_t>(lengthMs))
+    // A check already due when the music paused must not restart it.
+    if (!paused_ && tickCount() - startTick > static_cast<uint32_t>(lengthMs))
         start();
     platform::Dialog::OnTimer(id);
 }

@@ -1,7 +1,8 @@
 // The hidden music window: hosts the MIDI player control, attaches "SONAT_A1.MID" when it
 // is created, plays it through the MIDI output and, on a 1000 ms timer, starts it again
 // from the beginning once its length has run out. The game owns one and calls Create,
-// start and stop; everything runs on the main thread.
+// start, stop, and pause and resume while the player looks away; everything runs on the
+// main thread.
 //
 // Times are milliseconds of the platform clock (platform::GetTickCount). The clock and the
 // message box are reached through two virtual functions so that tests can stand in for them.
@@ -32,6 +33,14 @@ public:
     void start();
     // Stops the music and the restart check.
     void stop();
+    // Holds playing music where it is: the sound stops, and the paused time does not count
+    // as played, so the restart check still waits for the whole piece. Does nothing unless
+    // the music plays.
+    void pause();
+    // Plays on from where pause held it. Does nothing unless paused; start and stop end a
+    // pause too.
+    void resume();
+    bool paused() const { return paused_; }
 
     const MidiControl& control() const { return control_; }
 
@@ -47,4 +56,6 @@ protected:
 private:
     MidiControl control_;
     bool outputFailed_ = false; // the last open of the output failed and was reported
+    bool paused_ = false;
+    uint32_t pausedAtMs_ = 0; // where in the piece pause held it
 };

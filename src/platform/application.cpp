@@ -36,6 +36,10 @@ bool startVideo(const RunOptions& options) {
         std::fprintf(stderr, "munchora: cannot start the video: %s\n", SDL_GetError());
         return false;
     }
+    // Game controllers only for a player: a scripted headless run takes no desktop events.
+    // Without them the game is played with the keyboard alone.
+    if (!options.headless && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::fprintf(stderr, "munchora: no game controllers: %s\n", SDL_GetError());
     return true;
 }
 

@@ -1,8 +1,10 @@
 // The program's application object and its command line.
 //
 //   munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]
-//            [--frame-times FILE]
+//            [--frame-times FILE] [--window[=WxH]]
 //
+// --window starts the game in a normal, resizable window of W x H pixels (without a size,
+// the last one used) instead of the borderless window over the display.
 // --frame-times is for measuring: it writes the start-up time and the wall time of every
 // call of the main window's timer (each frame finished with glFinish) to FILE at exit.
 // App::Run parses the options, brings up the platform (video, audio, clock, event source),
@@ -24,6 +26,8 @@ struct RunOptions {
     std::optional<long> ticks;
     int width = 1280, height = 720; // the headless surface; a desktop run covers the desktop
     bool sizeGiven = false;
+    bool windowed = false;                 // --window: start in a window of its own
+    int windowWidth = 0, windowHeight = 0; // its size; 0 x 0: the last size used
 };
 
 // The options of the running program (defaults before Run).

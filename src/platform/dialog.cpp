@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/main_window.h"
 #include "platform/message_loop.h"
+#include "platform/pad_entry.h"
 #include "platform/system_menu.h"
 #include "platform/timer_schedule.h"
 #include "platform/window_registry.h"
@@ -40,6 +41,7 @@ void Dialog::open(bool modal) {
     ending_ = false;
     result_ = 0;
     itemTexts_.clear();
+    padEditing_ = false;
     windows::Add(*this, modal);
 }
 
@@ -182,6 +184,33 @@ bool Dialog::PreTranslateMessage(const Message& message) {
         return true;
     }
     return false;
+}
+
+bool Dialog::PreTranslatePad(PadButton button) {
+    const DialogControl* edit = editControl();
+    if (!edit) {
+        if (button == PadButton::A || button == PadButton::Start)
+            OnOK();
+        else if (button == PadButton::B || button == PadButton::Back)
+            OnCancel();
+        else
+            return false;
+        return true;
+    }
+    padEditing_ = true;
+    std::string text = GetDlgItemText(edit->id);
+    switch (EditWithPad(text, button)) {
+    case PadEdit::Changed:
+        SetDlgItemText(edit->id, text);
+        break;
+    case PadEdit::Accept:
+        OnOK();
+        break;
+    case PadEdit::Cancel:
+        OnCancel();
+        break;
+    }
+    return true;
 }
 
 void Dialog::OnOK() {

@@ -33,6 +33,7 @@ constexpr int VK_DOWN = 40;
 constexpr int VK_F2 = 113;
 constexpr int VK_F3 = 114;
 constexpr int VK_F4 = 115;
+constexpr int VK_F11 = 122;
 constexpr int VK_F12 = 123;
 
 // The window menu's own commands, as a window system numbers them.
@@ -47,6 +48,10 @@ enum class MessageType {
     KeyUp,   // key: a virtual-key code
     Text,    // text: typed characters, Latin-1
 };
+
+// The buttons of a game controller the game uses; Up, Down, Left and Right are the D-pad
+// (and the left stick leaning that way). The order indexes the mapping table in pad_keys.cpp.
+enum class PadButton { A, B, X, Y, Back, Start, Up, Down, Left, Right };
 
 struct Message {
     MessageType type = MessageType::KeyDown;
@@ -114,12 +119,25 @@ public:
     Rect GetClientRect() const;
 
     bool isOpen() const { return open_; }
+    // Whether a pad has edited the edit field since the dialog opened (the overlay then
+    // marks the letter under the pad's cursor, the field's last one).
+    bool padEditing() const { return padEditing_; }
 
     // Handlers, called by the message loop.
     virtual bool OnInitDialog() { return true; }
     // Returns true when the message was consumed. The base gives Escape to OnCancel and
     // Return to OnOK, Backspace and Text to the edit field of a dialog that has one.
     virtual bool PreTranslateMessage(const Message& message);
+    // A pad button pressed while this dialog (not the main window, which gets keys) takes
+    // the input. Returns true when it was used. The base edits the edit field of a dialog
+    // that has one (pad_entry.h) and otherwise takes A or Start as Return, B or Back as
+    // Escape.
+    virtual bool PreTranslatePad(PadButton button);
+    // The main window gained (true) or lost the keyboard focus; every key it held has been
+    // released with a key-up before it loses it.
+    virtual void OnActivate(bool /*active*/) {}
+    // The main window was minimised (true) or restored from it.
+    virtual void OnMinimise(bool /*minimised*/) {}
     virtual void OnTimer(unsigned /*id*/) {}
     virtual void OnSize(int /*type*/, int /*cx*/, int /*cy*/) {}
     virtual void OnDestroy() {}
@@ -143,6 +161,7 @@ private:
     bool open_ = false;
     bool ending_ = false;
     int result_ = 0;
+    bool padEditing_ = false;
     std::vector<std::pair<int, std::string>> itemTexts_;
 };
 

@@ -7,6 +7,13 @@
 //   - while the system menu is open it takes the key-downs (system_menu.h); a chosen item
 //     reaches the main window as OnSysCommand(id), and a window item (Minimize, Close) is
 //     then carried out.
+//   - F11 and Alt+Return switch the main window between the borderless window over the
+//     display and a window of its own (main_window.h);
+// Pad input for the main window becomes its keys through the mapping of pad_keys.h; while
+// another dialog is active, pad presses go to its PreTranslatePad. When the main window
+// loses the focus or is minimised, every key it holds (keyboard or pad) gets its key-up
+// first, then OnActivate(false) or OnMinimise(true) tells it; a repeated state changes
+// nothing.
 // Text goes only to a dialog other than the main window (typing outside a dialog does
 // nothing). Size requests and size changes go to the main window; screenshots wait for the
 // next presented frame; Quit is a close request.

@@ -1,7 +1,10 @@
 // What the message loop takes its input from: the desktop (SDL events, real time) or a
-// script (virtual or real time). Events carry virtual-key codes and Latin-1 text; the
+// script (virtual or real time). Events carry virtual-key codes, Latin-1 text, pad input
+// and changes of the main window's state; the
 // loop routes them (see message_loop.h). Sources are owned by whoever sets up the run.
 #pragma once
+
+#include "platform/pad_keys.h"
 
 #include <cstdint>
 #include <string>
@@ -17,12 +20,28 @@ struct Event {
         WindowSized, // the window system changed the client area to width x height
         Screenshot,  // text: the path of the next presented frame
         Quit,        // a close request, as closing the window
+        PadDown,     // pad's button went down
+        PadUp,       // pad's button went up
+        PadAxis,     // pad's axis is now at value (PAD_AXIS_MIN .. PAD_AXIS_MAX)
+        PadAttached, // pad was connected
+        PadDetached, // pad was disconnected
+        FocusGained, // the main window got the keyboard focus
+        FocusLost,   // the main window lost the keyboard focus
+        Minimised,   // the main window was minimised
+        Restored,    // the main window came back from being minimised
+        WindowMode,  // a window of its own of width x height (0 x 0: the last size used),
+                     // or with fullscreen the borderless window over the display
     };
     Kind kind = Kind::Quit;
     int key = 0;
     bool alt = false; // Alt was held: the key is a system key
     std::string text;
     int width = 0, height = 0;
+    int pad = 0; // which pad, for the Pad kinds
+    PadButton button = PadButton::A;
+    PadAxis axis = PadAxis::LeftX;
+    int value = 0;
+    bool fullscreen = false;
 };
 
 class EventSource {

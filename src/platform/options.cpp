@@ -2,6 +2,7 @@
 #include "platform/options.h"
 
 #include "platform/script.h"
+#include "platform/settings.h"
 
 #include <string_view>
 #include <vector>
@@ -10,7 +11,7 @@ namespace platform {
 
 const char* const USAGE =
     "usage: munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]\n"
-    "                [--frame-times FILE]";
+    "                [--frame-times FILE] [--window[=WxH]]";
 
 namespace {
 
@@ -20,14 +21,8 @@ RunOptions& stored() {
 }
 
 bool readSize(std::string_view text, RunOptions& options) {
-    const size_t x = text.find('x');
-    long width = 0, height = 0;
-    if (x == std::string_view::npos ||
-        !ParseDecimal(text.substr(0, x), 1, MAX_SCRIPT_SIZE, width) ||
-        !ParseDecimal(text.substr(x + 1), 1, MAX_SCRIPT_SIZE, height))
+    if (!ParseSize(text, options.width, options.height))
         return false;
-    options.width = int(width);
-    options.height = int(height);
     options.sizeGiven = true;
     return true;
 }
@@ -54,6 +49,8 @@ private:
             options_.headless = true;
             return {};
         }
+        if (option == "--window" || option.rfind("--window=", 0) == 0)
+            return parseWindow(option);
         if (option == "--script" || option == "--trace" || option == "--ticks" ||
             option == "--size" || option == "--frame-times")
             return parseValue(option);
@@ -81,6 +78,18 @@ private:
         return {};
     }
 
+    std::string parseWindow(std::string_view option) {
+        options_.windowed = true;
+        if (option == "--window")
+            return {};
+        const std::string_view size = option.substr(std::string_view("--window=").size());
+        if (!ParseSize(size, options_.windowWidth, options_.windowHeight) ||
+            options_.windowWidth < MIN_WINDOW_SIDE || options_.windowHeight < MIN_WINDOW_SIDE)
+            return "--window= needs WIDTHxHEIGHT, each from " + std::to_string(MIN_WINDOW_SIDE) +
+                   " to " + std::to_string(MAX_SCRIPT_SIZE) + ", not '" + std::string(size) + "'";
+        return {};
+    }
+
     std::string parseTicks(std::string_view value) {
         long ticks = 0;
         if (!ParseDecimal(value, 0, MAX_SCRIPT_CALL, ticks))
@@ -90,8 +99,11 @@ private:
         return {};
     }
 
-    // Records option; true when it was given before.
+    // Records option; true when it was given before (--window counts once, with or without
+    // its size).
     bool seen(std::string_view option) {
+        if (option.rfind("--window", 0) == 0)
+            option = "--window";
         for (std::string_view earlier : seen_)
             if (earlier == option)
                 return true;

@@ -1,10 +1,11 @@
 // The command line, read as hostile input:
 //
 //   munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]
-//            [--frame-times FILE]
+//            [--frame-times FILE] [--window[=WxH]]
 //
-// Every option at most once; N from 0 to MAX_SCRIPT_CALL; W and H from 1 to
-// MAX_SCRIPT_SIZE. Anything else is an error with a message saying what is wrong.
+// Every option at most once; N from 0 to MAX_SCRIPT_CALL; W and H of --size from 1 to
+// MAX_SCRIPT_SIZE, of --window from MIN_WINDOW_SIDE (settings.h) to MAX_SCRIPT_SIZE. Anything else
+// is an error with a message saying what is wrong.
 #pragma once
 
 #include "platform/application.h"

@@ -3,6 +3,7 @@
 #include "platform/overlay_icon.h"
 #include "platform/overlay_paint.h"
 
+#include <algorithm>
 #include <cassert>
 #include <string>
 #include <string_view>
@@ -53,7 +54,20 @@ std::string_view VisibleTail(const UiFont& font, std::string_view text, int widt
     return text;
 }
 
-void DrawEdit(const Rect& rect, const std::string& text, const UiFont& font, bool caret) {
+// The pad's cursor: the letter it changes (the last one) drawn lit, as a selection.
+void DrawPadLetter(const UiFont& font, int x, int baseline, std::string_view shown) {
+    if (shown.empty())
+        return;
+    const int left = x + TextWidth(font, shown.substr(0, shown.size() - 1));
+    const std::string_view letter = shown.substr(shown.size() - 1);
+    const int top = baseline - font.ascent;
+    FillRect({left, top, left + std::max(TextWidth(font, letter), 2), top + font.height},
+             palette::HIGHLIGHT);
+    DrawText(font, left, baseline, letter, palette::HIGHLIGHT_TEXT);
+}
+
+void DrawEdit(const Rect& rect, const std::string& text, const UiFont& font, bool caret,
+              bool padCursor) {
     FillRect(rect, palette::WINDOW);
     SunkenBorder(rect);
     // Inside the two-pixel border: the text indent on the left, and on the right room for
@@ -63,6 +77,8 @@ void DrawEdit(const Rect& rect, const std::string& text, const UiFont& font, boo
     const std::string_view shown = VisibleTail(font, text, inner.right - 2 - x);
     const int baseline = CentredBaseline(font, inner);
     DrawText(font, x, baseline, shown, palette::TEXT);
+    if (padCursor)
+        DrawPadLetter(font, x, baseline, shown);
     if (caret) {
         const int caretX = x + TextWidth(font, shown) + 1;
         FillRect({caretX, baseline - font.ascent, caretX + 1, baseline - font.ascent + font.height},
@@ -84,14 +100,15 @@ void DrawButton(const Rect& rect, const DialogControl& control, const UiFont& fo
 }
 
 void DrawControl(const Dialog& dialog, const DialogLayout& layout, const DialogControl& control,
-                 const UiFont& font, bool caret) {
+                 const UiFont& font, bool active, bool caret) {
     const Rect rect = ControlRect(layout, control);
     switch (control.kind) {
     case DialogControl::Kind::Static:
         DrawText(font, rect.left, rect.top + font.ascent, control.text, palette::TEXT);
         break;
     case DialogControl::Kind::Edit:
-        DrawEdit(rect, dialog.GetDlgItemText(control.id), font, caret);
+        DrawEdit(rect, dialog.GetDlgItemText(control.id), font, caret,
+                 active && dialog.padEditing());
         break;
     case DialogControl::Kind::Button:
         DrawButton(rect, control, font);
@@ -129,7 +146,7 @@ void DrawDialogBox(const Dialog& dialog, const DialogLayout& layout, const UiFon
     RaisedBorder(layout.frame);
     DrawCaption(layout, dialogTemplate.caption, fonts.bold, active);
     for (const DialogControl& control : dialogTemplate.controls)
-        DrawControl(dialog, layout, control, fonts.regular, active && caretVisible);
+        DrawControl(dialog, layout, control, fonts.regular, active, active && caretVisible);
 }
 
 } // namespace platform

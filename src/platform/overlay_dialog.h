@@ -19,7 +19,8 @@ struct DialogLayout {
 DialogLayout LayoutDialog(const DialogTemplate& dialogTemplate, int windowWidth, int windowHeight);
 
 // Draws the dialog. `active` marks the topmost dialog: its caption is lit and its edit
-// field shows the caret when caretVisible.
+// field shows the caret when caretVisible and, once a pad has edited it, the letter the
+// pad changes lit.
 void DrawDialogBox(const Dialog& dialog, const DialogLayout& layout, const UiFonts& fonts,
                    bool active, bool caretVisible);
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/event_source.h"
+#include "platform/pad_keys.h"
 
 #include <optional>
 #include <vector>
@@ -18,6 +19,13 @@ struct RunState {
     std::optional<long> callLimit; // the run ends after this many main-timer calls
     long mainCalls = 0;            // main-timer calls begun so far, nested ones included
     bool closeRequested = false;
+    // What the platform believes of the main window's input, so that keys can be released
+    // when the focus goes: the keys held down in it (the keyboard's), the pads' state, and
+    // whether it has the focus and is minimised.
+    std::vector<int> heldKeys;
+    PadKeys pads;
+    bool focused = true;
+    bool minimised = false;
 };
 
 RunState& CurrentRun();

@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int>, 13> KEY_NAMES{{
+constexpr std::array<std::pair<std::string_view, int>, 14> KEY_NAMES{{
     {"Up", VK_UP},
     {"Down", VK_DOWN},
     {"Left", VK_LEFT},
@@ -26,13 +26,14 @@ constexpr std::array<std::pair<std::string_view, int>, 13> KEY_NAMES{{
     {"Space", VK_SPACE},
     {"F2", VK_F2},
     {"F3", VK_F3},
+    {"F11", VK_F11},
     {"Escape", VK_ESCAPE},
     {"Return", VK_RETURN},
     {"Backspace", VK_BACK},
     {"Alt", VK_MENU},
 }};
 
-constexpr std::array<std::pair<std::string_view, ScriptAction>, 7> VERBS{{
+constexpr std::array<std::pair<std::string_view, ScriptAction>, 12> VERBS{{
     {"down", ScriptAction::Down},
     {"up", ScriptAction::Up},
     {"press", ScriptAction::Press},
@@ -40,6 +41,20 @@ constexpr std::array<std::pair<std::string_view, ScriptAction>, 7> VERBS{{
     {"screenshot", ScriptAction::Screenshot},
     {"resize", ScriptAction::Resize},
     {"quit", ScriptAction::Quit},
+    {"pad", ScriptAction::PadDown},   // the word after it says which pad action
+    {"focus", ScriptAction::FocusIn}, // the word after it says in or out
+    {"minimise", ScriptAction::Minimise},
+    {"restore", ScriptAction::Restore},
+    {"window", ScriptAction::WindowMode},
+}};
+
+constexpr std::array<std::pair<std::string_view, ScriptAction>, 6> PAD_VERBS{{
+    {"down", ScriptAction::PadDown},
+    {"up", ScriptAction::PadUp},
+    {"press", ScriptAction::PadPress},
+    {"axis", ScriptAction::PadAxis},
+    {"attach", ScriptAction::PadAttach},
+    {"detach", ScriptAction::PadDetach},
 }};
 
 bool isBlank(char c) {
@@ -83,7 +98,8 @@ public:
                                   [&](const auto& v) { return sameWord(v.first, verb); });
         if (found == VERBS.end())
             return "unknown event '" + std::string(verb) +
-                   "' (expected down, up, press, type, screenshot, resize or quit)";
+                   "' (expected down, up, press, type, screenshot, resize, quit, pad, focus, "
+                   "minimise, restore or window)";
         event_.action = found->second;
         return parseArguments();
     }
@@ -102,9 +118,83 @@ private:
         case ScriptAction::Resize:
             return parseSize();
         case ScriptAction::Quit:
+        case ScriptAction::Minimise:
+        case ScriptAction::Restore:
             return endOfLine();
+        case ScriptAction::WindowMode:
+            return parseWindowMode();
+        case ScriptAction::FocusIn:
+        case ScriptAction::FocusOut:
+            return parseFocus();
+        default:
+            return parsePad();
         }
-        return "unknown event";
+    }
+
+    std::string parseFocus() {
+        const std::string_view word = nextWord(rest_);
+        if (sameWord(word, "in"))
+            event_.action = ScriptAction::FocusIn;
+        else if (sameWord(word, "out"))
+            event_.action = ScriptAction::FocusOut;
+        else
+            return "focus needs 'in' or 'out', not '" + std::string(word) + "'";
+        return endOfLine();
+    }
+
+    std::string parseWindowMode() {
+        const std::string_view word = nextWord(rest_);
+        if (!sameWord(word, "full") && !ParseSize(word, event_.width, event_.height))
+            return "window needs 'full' or WIDTHxHEIGHT, each from 1 to " +
+                   std::to_string(MAX_SCRIPT_SIZE) + ", not '" + std::string(word) + "'";
+        return endOfLine();
+    }
+
+    std::string parsePad() {
+        const std::string_view verb = nextWord(rest_);
+        auto found = std::find_if(PAD_VERBS.begin(), PAD_VERBS.end(),
+                                  [&](const auto& v) { return sameWord(v.first, verb); });
+        if (found == PAD_VERBS.end())
+            return "unknown pad event '" + std::string(verb) +
+                   "' (expected down, up, press, axis, attach or detach)";
+        event_.action = found->second;
+        if (event_.action == ScriptAction::PadAxis) {
+            if (std::string problem = parseAxis(); !problem.empty())
+                return problem;
+        } else if (event_.action != ScriptAction::PadAttach &&
+                   event_.action != ScriptAction::PadDetach) {
+            const std::string_view name = nextWord(rest_);
+            if (!PadButtonFromName(name, event_.button))
+                return "unknown pad button '" + std::string(name) +
+                       "' (expected A B X Y Back Start Up Down Left Right)";
+        }
+        return parsePadNumber();
+    }
+
+    std::string parseAxis() {
+        const std::string_view name = nextWord(rest_);
+        if (!PadAxisFromName(name, event_.axis))
+            return "unknown pad axis '" + std::string(name) + "' (expected LeftX or LeftY)";
+        std::string_view number = nextWord(rest_);
+        const bool negative = !number.empty() && number.front() == '-';
+        if (negative)
+            number.remove_prefix(1);
+        long value = 0;
+        if (!ParseDecimal(number, 0, negative ? -PAD_AXIS_MIN : PAD_AXIS_MAX, value))
+            return "pad axis needs a value from " + std::to_string(PAD_AXIS_MIN) + " to " +
+                   std::to_string(PAD_AXIS_MAX);
+        event_.value = int(negative ? -value : value);
+        return {};
+    }
+
+    std::string parsePadNumber() {
+        const std::string_view number = nextWord(rest_);
+        long pad = 0;
+        if (!number.empty() && !ParseDecimal(number, 0, MAX_SCRIPT_PAD, pad))
+            return "the pad number must be from 0 to " + std::to_string(MAX_SCRIPT_PAD) +
+                   ", not '" + std::string(number) + "'";
+        event_.pad = int(pad);
+        return endOfLine();
     }
 
     std::string parseKey() {
@@ -112,7 +202,7 @@ private:
         event_.key = ScriptKeyCode(name);
         if (event_.key == 0)
             return "unknown key '" + std::string(name) +
-                   "' (expected Up Down Left Right Ctrl Shift Space F2 F3 Escape Return "
+                   "' (expected Up Down Left Right Ctrl Shift Space F2 F3 F11 Escape Return "
                    "Backspace Alt)";
         return endOfLine();
     }
@@ -180,6 +270,17 @@ bool ParseDecimal(std::string_view text, long minimum, long maximum, long& value
     }
     value = result;
     return result >= minimum && result <= maximum;
+}
+
+bool ParseSize(std::string_view text, int& width, int& height) {
+    const size_t x = text.find('x');
+    long w = 0, h = 0;
+    if (x == std::string_view::npos || !ParseDecimal(text.substr(0, x), 1, MAX_SCRIPT_SIZE, w) ||
+        !ParseDecimal(text.substr(x + 1), 1, MAX_SCRIPT_SIZE, h))
+        return false;
+    width = int(w);
+    height = int(h);
+    return true;
 }
 
 int ScriptKeyCode(std::string_view name) {

@@ -21,6 +21,11 @@ void ScriptEventSource::add(const ScriptEvent& scriptEvent) {
     event.text = scriptEvent.text;
     event.width = scriptEvent.width;
     event.height = scriptEvent.height;
+    event.pad = scriptEvent.pad;
+    event.button = scriptEvent.button;
+    event.axis = scriptEvent.axis;
+    event.value = scriptEvent.value;
+    event.fullscreen = scriptEvent.action == ScriptAction::WindowMode && scriptEvent.width == 0;
     auto push = [&](Event::Kind kind) {
         event.kind = kind;
         pending_.push_back({scriptEvent.call, event});
@@ -41,6 +46,29 @@ void ScriptEventSource::add(const ScriptEvent& scriptEvent) {
         return push(Event::Kind::Resize);
     case ScriptAction::Quit:
         return push(Event::Kind::Quit);
+    case ScriptAction::PadDown:
+        return push(Event::Kind::PadDown);
+    case ScriptAction::PadUp:
+        return push(Event::Kind::PadUp);
+    case ScriptAction::PadPress:
+        push(Event::Kind::PadDown);
+        return push(Event::Kind::PadUp);
+    case ScriptAction::PadAxis:
+        return push(Event::Kind::PadAxis);
+    case ScriptAction::PadAttach:
+        return push(Event::Kind::PadAttached);
+    case ScriptAction::PadDetach:
+        return push(Event::Kind::PadDetached);
+    case ScriptAction::FocusOut:
+        return push(Event::Kind::FocusLost);
+    case ScriptAction::FocusIn:
+        return push(Event::Kind::FocusGained);
+    case ScriptAction::Minimise:
+        return push(Event::Kind::Minimised);
+    case ScriptAction::Restore:
+        return push(Event::Kind::Restored);
+    case ScriptAction::WindowMode:
+        return push(Event::Kind::WindowMode);
     }
 }
 

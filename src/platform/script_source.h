@@ -1,6 +1,7 @@
 // The event source of a scripted run: the script's events, each held back until the main
 // window's timer call it names is the next to begin. `press` becomes a key-down and a
-// key-up; Alt held by `down Alt` marks the keys that follow as system keys until `up Alt`.
+// key-up (`pad press` a button's down and up); Alt held by `down Alt` marks the keys that follow as
+// system keys until `up Alt`.
 #pragma once
 
 #include "platform/event_source.h"

@@ -25,11 +25,99 @@ bool translateText(const SDL_TextInputEvent& input, Event& event) {
 }
 
 bool translateWindow(const SDL_WindowEvent& window, Event& event) {
-    if (window.event != SDL_WINDOWEVENT_SIZE_CHANGED)
+    switch (window.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        event.kind = Event::Kind::WindowSized;
+        event.width = window.data1;
+        event.height = window.data2;
+        return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        event.kind = Event::Kind::FocusGained;
+        return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        event.kind = Event::Kind::FocusLost;
+        return true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        event.kind = Event::Kind::Minimised;
+        return true;
+    case SDL_WINDOWEVENT_RESTORED:
+        event.kind = Event::Kind::Restored;
+        return true;
+    default:
         return false;
-    event.kind = Event::Kind::WindowSized;
-    event.width = window.data1;
-    event.height = window.data2;
+    }
+}
+
+// The pad buttons the game uses; the others (shoulders, sticks pressed, guide) do nothing.
+bool padButton(Uint8 sdlButton, PadButton& button) {
+    switch (sdlButton) {
+    case SDL_CONTROLLER_BUTTON_A:
+        button = PadButton::A;
+        return true;
+    case SDL_CONTROLLER_BUTTON_B:
+        button = PadButton::B;
+        return true;
+    case SDL_CONTROLLER_BUTTON_X:
+        button = PadButton::X;
+        return true;
+    case SDL_CONTROLLER_BUTTON_Y:
+        button = PadButton::Y;
+        return true;
+    case SDL_CONTROLLER_BUTTON_BACK:
+        button = PadButton::Back;
+        return true;
+    case SDL_CONTROLLER_BUTTON_START:
+        button = PadButton::Start;
+        return true;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        button = PadButton::Up;
+        return true;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        button = PadButton::Down;
+        return true;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        button = PadButton::Left;
+        return true;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        button = PadButton::Right;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A connected controller is opened so that its events arrive; it is named by its instance
+// id from then on. SDL closes what is still open when it shuts down.
+bool attachPad(int deviceIndex, Event& event) {
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    if (!controller)
+        return false;
+    event.kind = Event::Kind::PadAttached;
+    event.pad = int(SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller)));
+    return true;
+}
+
+bool detachPad(int instance, Event& event) {
+    if (SDL_GameController* controller = SDL_GameControllerFromInstanceID(instance))
+        SDL_GameControllerClose(controller);
+    event.kind = Event::Kind::PadDetached;
+    event.pad = instance;
+    return true;
+}
+
+bool translatePadButton(const SDL_ControllerButtonEvent& input, Event& event) {
+    event.kind = input.state == SDL_PRESSED ? Event::Kind::PadDown : Event::Kind::PadUp;
+    event.pad = int(input.which);
+    return padButton(input.button, event.button);
+}
+
+bool translatePadAxis(const SDL_ControllerAxisEvent& input, Event& event) {
+    if (input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY)
+        return false;
+    event.kind = Event::Kind::PadAxis;
+    event.pad = int(input.which);
+    event.axis = input.axis == SDL_CONTROLLER_AXIS_LEFTX ? PadAxis::LeftX : PadAxis::LeftY;
+    event.value = input.value;
     return true;
 }
 
@@ -45,6 +133,15 @@ bool translate(const SDL_Event& sdl, Event& event) {
         return translateText(sdl.text, event);
     case SDL_WINDOWEVENT:
         return translateWindow(sdl.window, event);
+    case SDL_CONTROLLERDEVICEADDED:
+        return attachPad(sdl.cdevice.which, event);
+    case SDL_CONTROLLERDEVICEREMOVED:
+        return detachPad(sdl.cdevice.which, event);
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        return translatePadButton(sdl.cbutton, event);
+    case SDL_CONTROLLERAXISMOTION:
+        return translatePadAxis(sdl.caxis, event);
     default:
         return false;
     }

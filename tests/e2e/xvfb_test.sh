@@ -1,7 +1,10 @@
 #!/bin/sh
 # The game in a real X window: starts munchora (no --headless) on a private Xvfb server with
-# a trace, presses Space and checks that play starts, then presses Escape and checks that
-# the program leaves with status 0. The keys are real key events (xdotool, XTEST).
+# a trace, checks that the borderless window covers the screen, switches to a window of its
+# own with F11 (at the size the user's settings remember) and back, and again with
+# Alt+Return, presses Space and checks that play starts, then presses Escape and checks
+# that the program leaves with status 0 and has kept the mode in the settings. The keys are
+# real key events (xdotool, XTEST); the settings live in a private XDG_CONFIG_HOME.
 #
 # usage: xvfb_test.sh MUNCHORA DATA_DIR
 # Exits 77 (CTest's skip) when Xvfb or xdotool is not installed.
@@ -62,6 +65,9 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 cp -r "$data"/. "$work"/
 cd "$work" || exit 1
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/munchora"
+printf '[window]\nmode=full\nwidth=400\nheight=300\n' >"$XDG_CONFIG_HOME/munchora/settings.ini"
 "$game" --trace trace.json 2>stderr &
 game_pid=$!
 
@@ -69,6 +75,23 @@ wait_for 30 'grep -q "\"screen\":\"title\"" trace.json 2>/dev/null' ||
     fail "no title frames in the trace"
 window=$(xdotool search --pid "$game_pid" 2>/dev/null | head -n 1)
 [ -n "$window" ] || fail "no window of munchora on the display"
+xdotool windowfocus --sync "$window" 2>/dev/null
+
+# WIDTHxHEIGHT of the game's window as the X server has it.
+window_size() {
+    xdotool getwindowgeometry --shell "$window" 2>/dev/null |
+        awk -F= '/^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2 } END { print w "x" h }'
+}
+wait_for 10 '[ "$(window_size)" = 640x480 ]' ||
+    fail "the borderless window is $(window_size), not the screen's 640x480"
+xdotool key F11
+wait_for 10 '[ "$(window_size)" = 400x300 ]' ||
+    fail "F11 gave a window of $(window_size), not the remembered 400x300"
+xdotool key F11
+wait_for 10 '[ "$(window_size)" = 640x480 ]' ||
+    fail "F11 again gave $(window_size), not the whole screen"
+xdotool key alt+Return
+wait_for 10 '[ "$(window_size)" = 400x300 ]' || fail "Alt+Return gave $(window_size), not 400x300"
 xdotool windowfocus --sync "$window" 2>/dev/null
 
 xdotool key space
@@ -80,4 +103,7 @@ wait "$game_pid"
 status=$?
 game_pid=
 [ "$status" -eq 0 ] || fail "munchora exited with status $status"
-echo "PASS: play started on Space, Escape ended the program with status 0"
+settings="$XDG_CONFIG_HOME/munchora/settings.ini"
+grep -q '^mode=window$' "$settings" || fail "the settings do not keep the window: $(cat "$settings")"
+echo "PASS: F11 and Alt+Return switched the window's mode, play started on Space, Escape" \
+    "ended the program with status 0, and the settings kept the window"

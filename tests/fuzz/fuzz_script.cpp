@@ -34,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(event.call >= 1 && event.call <= platform::MAX_SCRIPT_CALL);
         require(event.action != platform::ScriptAction::Resize ||
                 (event.width >= 1 && event.height >= 1));
+        require(event.pad >= 0 && event.pad <= platform::MAX_SCRIPT_PAD);
+        require(event.value >= platform::PAD_AXIS_MIN && event.value <= platform::PAD_AXIS_MAX);
+        require(event.action != platform::ScriptAction::WindowMode ||
+                (event.width == 0) == (event.height == 0));
     }
     platform::ScriptEventSource source(script);
     platform::Event event;

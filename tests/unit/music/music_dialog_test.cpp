@@ -122,3 +122,76 @@ TEST_F(MusicDialogTest, PressingF2TwicePlaysFromTheBeginning) {
     }
     platform::CloseAudio();
 }
+
+TEST_F(MusicDialogTest, PausedTimeDoesNotCountAsPlayedByTheRestartCheck) {
+    writeFile(MUSIC_FILE, smf::heldNote(2500));
+    ClockedMusicDialog music;
+    music.Create(nullptr);
+    music.now = 1000;
+    music.start();
+    music.now = 2000; // 1000 ms played
+    music.pause();
+    EXPECT_TRUE(music.paused());
+    EXPECT_FALSE(music.control().isPlaying());
+    music.now = 60000; // a long look away: no check runs, nothing restarts
+    music.OnTimer(MUSIC_TIMER_ID);
+    EXPECT_EQ(music.startTick, 1000u) << "a stray check while paused sees the old start";
+    music.resume();
+    EXPECT_FALSE(music.paused());
+    EXPECT_TRUE(music.control().isPlaying());
+    EXPECT_EQ(music.startTick, 59000u) << "as if started 1000 ms before";
+    for (uint32_t check : {60500u, 61500u}) { // 61500: 2500 ms played, not past the length
+        music.now = check;
+        music.OnTimer(MUSIC_TIMER_ID);
+        EXPECT_EQ(music.startTick, 59000u) << check;
+    }
+    music.now = 61501;
+    music.OnTimer(MUSIC_TIMER_ID);
+    EXPECT_EQ(music.startTick, 61501u) << "restarted once the whole piece has played";
+}
+
+TEST_F(MusicDialogTest, PauseAndResumeOnlyActOnPlayingOrPausedMusic) {
+    writeFile(MUSIC_FILE, smf::heldNote(2500));
+    ClockedMusicDialog music;
+    music.Create(nullptr);
+    music.pause(); // never started
+    EXPECT_FALSE(music.paused());
+    music.resume();
+    EXPECT_FALSE(music.control().isPlaying());
+    music.now = 100;
+    music.start();
+    music.stop(); // F2 off
+    music.pause();
+    EXPECT_FALSE(music.paused());
+    music.start();
+    music.now = 600;
+    music.pause();
+    music.pause(); // a second pause keeps the first position
+    music.now = 5000;
+    music.stop(); // F2 while paused ends the pause: on again starts from the beginning
+    EXPECT_FALSE(music.paused());
+    music.resume();
+    EXPECT_FALSE(music.control().isPlaying());
+    music.start();
+    EXPECT_EQ(music.startTick, 5000u);
+}
+
+TEST_F(MusicDialogTest, ResumePlaysOnFromWherePauseHeldIt) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_TRUE(platform::OpenAudio());
+    writeFile(MUSIC_FILE, smf::heldNote(20000));
+    {
+        ClockedMusicDialog music;
+        music.Create(nullptr);
+        music.start();
+        music.now = 1500;
+        music.pause();
+        EXPECT_EQ(outputPositionMs(), 0) << "the output is silent while paused";
+        music.now = 9000;
+        music.resume();
+        EXPECT_GE(outputPositionMs(), 1500) << "not from the beginning";
+        EXPECT_LT(outputPositionMs(), 1800);
+        music.DestroyWindow();
+    }
+    platform::CloseAudio();
+}

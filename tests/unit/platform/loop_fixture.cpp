@@ -30,6 +30,11 @@ bool LoggingDialog::PreTranslateMessage(const Message& message) {
     return Dialog::PreTranslateMessage(message);
 }
 
+bool LoggingDialog::PreTranslatePad(PadButton button) {
+    note("pad " + std::to_string(static_cast<int>(button)));
+    return Dialog::PreTranslatePad(button);
+}
+
 void LoggingDialog::OnTimer(unsigned id) {
     const long call = CurrentRun().mainCalls;
     note("timer " + std::to_string(id) + " call " + std::to_string(call) + " at " +

@@ -56,6 +56,9 @@ public:
     void OnDestroy() override { note("destroy"); }
     void OnCancel() override;
     void OnSysCommand(unsigned id) override { note("syscommand " + std::to_string(id)); }
+    bool PreTranslatePad(PadButton button) override;
+    void OnActivate(bool active) override { note(active ? "activate" : "deactivate"); }
+    void OnMinimise(bool minimised) override { note(minimised ? "minimise" : "restore"); }
 
     // Called from OnTimer with the main timer's call number.
     std::function<void(long call)> onTick;

@@ -40,6 +40,20 @@ TEST(Options, DefaultsWithoutArguments) {
     EXPECT_EQ(options.width, 1280);
     EXPECT_EQ(options.height, 720);
     EXPECT_FALSE(options.sizeGiven);
+    EXPECT_FALSE(options.windowed);
+}
+
+TEST(Options, WindowWithOrWithoutItsSize) {
+    RunOptions options;
+    std::string error;
+    ASSERT_TRUE(parse({"--window"}, options, error)) << error;
+    EXPECT_TRUE(options.windowed);
+    EXPECT_EQ(options.windowWidth, 0) << "the last size used";
+    ASSERT_TRUE(parse({"--window=800x600", "--size", "320x200"}, options, error)) << error;
+    EXPECT_TRUE(options.windowed);
+    EXPECT_EQ(options.windowWidth, 800);
+    EXPECT_EQ(options.windowHeight, 600);
+    EXPECT_EQ(options.width, 320) << "--size stays the headless surface";
 }
 
 TEST(Options, RejectsBadArgumentsSayingWhy) {
@@ -60,6 +74,12 @@ TEST(Options, RejectsBadArgumentsSayingWhy) {
          "--size needs WIDTHxHEIGHT, each from 1 to 16384, not '640x480x2'"},
         {{"--headless", "--headless"}, "option --headless given twice"},
         {{"--ticks", "1", "--ticks", "2"}, "option --ticks given twice"},
+        {{"--window=63x600"}, "--window= needs WIDTHxHEIGHT, each from 64 to 16384, not '63x600'"},
+        {{"--window="}, "--window= needs WIDTHxHEIGHT, each from 64 to 16384, not ''"},
+        {{"--window=800"}, "--window= needs WIDTHxHEIGHT, each from 64 to 16384, not '800'"},
+        {{"--window", "800x600"}, "unknown option '800x600'"},
+        {{"--windows"}, "unknown option '--windows'"},
+        {{"--window", "--window=800x600"}, "option --window=800x600 given twice"},
     };
     for (const auto& c : cases) {
         RunOptions options;
