@@ -19,6 +19,7 @@ constexpr Colour CYAN{0, 1, 1};
 constexpr Colour RED{1, 0, 0};
 constexpr Colour MAGENTA{1, 0, 1};
 constexpr Colour YELLOW{1, 1, 0};
+constexpr Colour WHITE{1, 1, 1}; // stands out over the yellow Hero in the middle
 
 // The colour goes first: the raster position takes the current colour with it.
 void drawText(const Camera& camera, int x, int y, Colour colour, const char* format, ...)
@@ -52,6 +53,26 @@ void endText() {
     glEnable(GL_DEPTH_TEST);
 }
 
+// "Paused" centred on the window: the raster position moves left by half the text's width,
+// measured by drawing the text once with colour writes off.
+void drawPausedMark(const Camera& camera) {
+    const Viewport& viewport = camera.viewport;
+    Vec3 at = camera.pixelToWorld(viewport.width / 2, viewport.height / 2 + FONT_PIXEL_HEIGHT / 3);
+    static const char TEXT[] = "Paused";
+    const GLsizei length = sizeof TEXT - 1;
+    glColor3f(WHITE.r, WHITE.g, WHITE.b);
+    glRasterPos3f(at.x, at.y, at.z);
+    GLfloat start[4], end[4];
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, start);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glCallLists(length, GL_UNSIGNED_BYTE, TEXT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, end);
+    glRasterPos3f(at.x, at.y, at.z);
+    glBitmap(0, 0, 0, 0, -(end[0] - start[0]) / 2, 0, nullptr);
+    glCallLists(length, GL_UNSIGNED_BYTE, TEXT);
+}
+
 void drawCounters(const GameState& world) {
     const Camera& camera = world.camera;
     int x = camera.viewport.width - 150;
@@ -69,13 +90,15 @@ void drawLevelBanner(const GameState& world) {
              world.board.level + 1);
 }
 
-void drawPlayScreen(const GameState& world, const Looks& looks) {
+void drawPlayScreen(const GameState& world, const Looks& looks, bool paused) {
     drawBoard(world.board, looks.board);
     drawEnemies(world.enemies, looks.enemies, world.camera);
     drawHero(world.hero, looks.hero);
     beginText();
     drawCounters(world);
     drawLevelBanner(world);
+    if (paused)
+        drawPausedMark(world.camera);
     endText();
 }
 
@@ -129,11 +152,11 @@ void setFixedGlState() {
     glDisable(GL_LIGHTING); // nothing is lit: colours come from glColor and the textures
 }
 
-void drawFrame(const GameState& world, Screen shown, const Looks& looks) {
+void drawFrame(const GameState& world, Screen shown, const Looks& looks, bool paused) {
     loadCamera(world.camera);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (shown == Screen::Play)
-        drawPlayScreen(world, looks);
+        drawPlayScreen(world, looks, paused);
     else
         drawTitleScreen(world, shown == Screen::Over, looks.titleTexture);
     glFlush();

@@ -33,5 +33,6 @@ struct Looks {
 // colour, lighting off. Drawing parts that change the texture environment put GL_DECAL back.
 void setFixedGlState();
 
-// Draws the frame of the screen `shown` (the one the frame began with) and presents it.
-void drawFrame(const GameState& world, Screen shown, const Looks& looks);
+// Draws the frame of the screen `shown` (the one the frame began with), with "Paused"
+// across its middle when the game is paused, and presents it.
+void drawFrame(const GameState& world, Screen shown, const Looks& looks, bool paused);

@@ -94,13 +94,26 @@ void Game::keyUp(int virtualKey) {
 }
 
 void Game::tick() {
+    holdMusicWhilePaused();
+    if (paused()) {
+        drawFrame(world, Screen::Play, looks, true);
+        return;
+    }
     FrameNews news = world.beginFrame();
     if (news.applesEaten > 0)
         playSound(EAT_SOUND);
     if (news.enemyContact)
         loseLife();
     world.endFrame(news.screen);
-    drawFrame(world, news.screen, looks);
+    drawFrame(world, news.screen, looks, false);
+}
+
+// The music holds where it is while the game is paused and plays on from there after.
+void Game::holdMusicWhilePaused() {
+    if (paused() && !music.paused())
+        music.pause();
+    else if (!paused() && music.paused())
+        music.resume();
 }
 
 void Game::playSound(const char* fileName) const {

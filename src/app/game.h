@@ -33,8 +33,14 @@ public:
     // The keyboard filter's key-down and key-up actions for one virtual-key code.
     void keyDown(int virtualKey);
     void keyUp(int virtualKey);
-    // One 25 ms timer call: the world advances, then its frame is drawn and presented.
+    // One 25 ms timer call: the world advances, then its frame is drawn and presented. While
+    // paused the world stands still and the same frame shows, marked "Paused".
     void tick();
+    // The window gained or lost the keyboard focus, or was minimised or restored.
+    void setFocused(bool focused) { focused_ = focused; }
+    void setMinimised(bool minimised) { minimised_ = minimised; }
+    // Play stops while the player looks away; the title and game-over screens go on.
+    bool paused() const { return (!focused_ || minimised_) && world.screen == Screen::Play; }
     // Offers the final score to the best list: a score that earns a place asks for the
     // player's name in a modal dialog, during which the timer calls go on.
     void enterBestScore();
@@ -44,7 +50,11 @@ public:
     MusicDialog music;
 
 private:
+    void holdMusicWhilePaused();
     void setUpScene();
     void playSound(const char* fileName) const;
     void loseLife();
+
+    bool focused_ = true;
+    bool minimised_ = false;
 };

@@ -56,7 +56,7 @@ bool GameDialog::PreTranslateMessage(const platform::Message& message) {
 void GameDialog::OnTimer(unsigned /*id*/) {
     long tick = ++timerCalls;
     game.tick();
-    trace->write(tick, game.world);
+    trace->write(tick, game.world, game.paused());
 }
 
 // The first size arrives while the window is moved over the desktop, before the context

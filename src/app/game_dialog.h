@@ -27,6 +27,8 @@ public:
     void OnDestroy() override;
     void OnOK() override {}
     void OnSysCommand(unsigned id) override;
+    void OnActivate(bool active) override { game.setFocused(active); }
+    void OnMinimise(bool minimised) override { game.setMinimised(minimised); }
 
     Game game;
     unsigned timerId = 0;

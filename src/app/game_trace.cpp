@@ -69,7 +69,7 @@ GameTrace::~GameTrace() {
         std::fclose(file_);
 }
 
-void GameTrace::write(long tick, const GameState& game) {
+void GameTrace::write(long tick, const GameState& game, bool paused) {
     if (!file_)
         return;
     const Hero& hero = game.hero;
@@ -90,6 +90,8 @@ void GameTrace::write(long tick, const GameState& game) {
                  int(hero.slideGuard), unsigned(game.random.state()));
     writeEnemies(file_, game.enemies);
     writeBest(file_, game.bestScores);
+    if (paused)
+        std::fputs(",\"paused\":1", file_);
     std::fputs("}\n", file_);
     std::fflush(file_);
 }

@@ -7,6 +7,9 @@
 //    "heading":[x,y,z],"jumping":0|1,"jumpCounter":n,"ground":g,"bobPhase":n,
 //    "slideGuard":0|1,"rng":R,"enemies":[[x,y,z],...],"best":[[name,score],...]}
 //
+// and "paused":1 after "best" while play is paused because the player looks away (a line
+// without it is of a game that is not paused, so runs that never pause keep their lines).
+//
 // Floats are printed with %.9g so that they read back as the same 32-bit value. Each line
 // is flushed as it is written; writing allocates nothing.
 #pragma once
@@ -25,7 +28,8 @@ public:
     GameTrace& operator=(const GameTrace&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
-    void write(long tick, const GameState& game);
+    // paused adds "paused":1 to the line; a line without it is of a game not paused.
+    void write(long tick, const GameState& game, bool paused);
 
 private:
     std::FILE* file_ = nullptr;
