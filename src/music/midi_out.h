@@ -1,6 +1,5 @@
 // The MIDI output: the one software synthesiser of the process, sounding through the audio
-// device's music stream. midiOutOpen and midiOutClose stand in for the desktop calls of
-// those names: an output opens when the synthesiser (soundfont loaded) and the audio device
+// device's music stream. midiOutOpen and midiOutClose open and close it: an output opens when the synthesiser (soundfont loaded) and the audio device
 // are there. One handle is open at a time; handles are never 0.
 //
 // Open, close, play and stop come from the main thread; the audio thread renders. A lock

@@ -1,6 +1,5 @@
-// The hidden music window. Its template mirrors the original dialog (136 x 45 dialog units
-// at 1.5 x 1.625 pixels a unit for 8-point MS Sans Serif gives 204 x 73 pixels) though it is
-// never drawn.
+// The hidden music window. Its template is 204 x 73 pixels (136 x 45 dialog units at 1.5 x
+// 1.625 pixels a unit for an 8-point face), though it is never drawn.
 #include "music/music_dialog.h"
 
 #include "platform/system.h"

@@ -1,7 +1,7 @@
 // The program's clock: milliseconds since start-up, either real (a steady clock) or virtual
 // (it moves only when the message loop jumps it to a timer's due time and when Sleep is
 // called). Times are 64-bit milliseconds so nothing wraps here; GetTickCount hands out the
-// low 32 bits, like its namesake. Internal to the platform layer; one clock per program.
+// low 32 bits, which wrap after 49 days as the game's time arithmetic expects. Internal to the platform layer; one clock per program.
 #pragma once
 
 #include <chrono>

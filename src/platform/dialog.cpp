@@ -18,8 +18,8 @@ namespace platform {
 
 namespace {
 
-// The shortest timer period, as on the desktop the game was written for; a 0 ms timer
-// would otherwise never let virtual time move.
+// The shortest timer period we honour: a 0 ms timer would never let virtual time move, and
+// nothing of the game needs a faster one than its 25 ms tick.
 constexpr unsigned MIN_TIMER_PERIOD_MS = 10;
 
 } // namespace

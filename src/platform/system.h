@@ -1,5 +1,5 @@
 // System services the game is written against: clock, pause, message boxes, cursor,
-// sound effects and the frame swap. They stand in for the desktop calls of the same names.
+// sound effects and the frame swap, under the names the game calls them by.
 //
 // The clock is real in a player's run and virtual in a headless scripted run, where every
 // 25 ms timer call advances it by 25 ms and Sleep advances it without waiting. Message boxes
@@ -11,7 +11,7 @@
 
 namespace platform {
 
-// Milliseconds since the program started (wraps after 49 days, like its namesake).
+// Milliseconds since the program started, 32 bits (wraps after 49 days).
 uint32_t GetTickCount();
 
 // Blocks the calling thread; the window neither repaints nor handles input meanwhile.

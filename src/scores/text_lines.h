@@ -21,8 +21,6 @@ private:
 
 class TextLines {
 public:
-    virtual ~TextLines() = default;
-
     // True when at least one line (text ended by a line feed) was read.
     bool read(const char* fileName);
     // True when the file was written completely. The file is replaced atomically: written
