@@ -3,26 +3,20 @@
 // turns keys into the world's held keys and actions.
 #include "game_fixture.h"
 
+#include "alloc/allocation_counter.h"
 #include "platform/dialog.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <execinfo.h>
-#include <new>
 
 namespace {
 
-// Only this thread's allocations count, and only those our own code makes: the software
-// rasteriser (Mesa and its LLVM) allocates as it compiles drawing state, on its threads and
-// inside our GL calls.
-thread_local bool countingAllocations = false;
-std::atomic<long> allocations{0};
-
+// Only our own code's allocations count: the software rasteriser (Mesa and its LLVM)
+// allocates as it compiles drawing state, inside our GL calls.
 bool inTheGlDriver(const void* address) {
     Dl_info info;
     if (!dladdr(address, &info) || !info.dli_fname)
@@ -42,40 +36,6 @@ bool madeByTheGlDriver() {
     return false;
 }
 
-void* countedMalloc(std::size_t size) {
-    if (countingAllocations && !madeByTheGlDriver())
-        ++allocations;
-    return std::malloc(size ? size : 1);
-}
-
-} // namespace
-
-// The replacements pair malloc with free; GCC cannot see that through inlined callers. The
-// nothrow form is replaced too: LLVM allocates with it and frees with the plain delete, and
-// under AddressSanitizer an unreplaced form would come from its own allocator, not malloc.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t size) {
-    if (void* p = countedMalloc(size))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return countedMalloc(size);
-}
-
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-
-namespace {
-
 TEST(Play, DrawnPlayFramesAllocateNothing) {
     auto game = apptest::startGame(160, 120);
     game->world.screen = Screen::Play;
@@ -83,14 +43,13 @@ TEST(Play, DrawnPlayFramesAllocateNothing) {
     // walls, eating, landing on wall tops, with the board, enemies, Hero and HUD drawn.
     game->world.keys = KEY_UP | KEY_LEFT | KEY_CTRL;
     madeByTheGlDriver(); // the first backtrace loads its unwinder
-    allocations = 0;
-    countingAllocations = true;
+    testsupport::startCountingAllocations(madeByTheGlDriver);
     for (int tick = 0; tick < 80; ++tick) {
         if (tick % 40 == 20)
             game->world.keys ^= KEY_LEFT | KEY_RIGHT;
         game->tick();
     }
-    countingAllocations = false;
+    const long allocations = testsupport::stopCountingAllocations();
     ASSERT_EQ(game->world.lives, 3) << "the walk must stay clear of the enemies to be all play";
     ASSERT_LT(game->world.board.applesLeft, 93) << "the walk must eat";
     EXPECT_EQ(allocations, 0);
