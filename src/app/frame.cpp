@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "camera/camera_draw.h"
+#include "platform/scene_target.h"
 #include "platform/system.h"
 
 #include <GL/gl.h>
@@ -90,10 +91,13 @@ void drawLevelBanner(const GameState& world) {
              world.board.level + 1);
 }
 
+// The maze, the enemies and the Hero at the render scale; the text over them at full size.
 void drawPlayScreen(const GameState& world, const Looks& looks, bool paused) {
+    platform::BeginScene();
     drawBoard(world.board, looks.board);
     drawEnemies(world.enemies, looks.enemies, world.camera);
     drawHero(world.hero, looks.hero);
+    platform::EndScene();
     beginText();
     drawCounters(world);
     drawLevelBanner(world);

@@ -106,7 +106,7 @@ int App::Run(int argc, char** argv) {
     run.offscreenSurface = drawingOffscreen();
     if (run.offscreenSurface && !options.headless)
         std::fprintf(stderr, "munchora: no display found; drawing offscreen\n");
-    ProgramClock().Reset(options.headless);
+    ProgramClock().Reset(options.headless && !options.realClock);
     ScriptEventSource scriptEvents(script);
     SdlEventSource desktopEvents;
     if (!options.scriptPath.empty())

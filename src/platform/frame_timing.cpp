@@ -2,6 +2,7 @@
 #include "platform/frame_timing.h"
 
 #include "platform/gl_context.h"
+#include "platform/scene_target.h"
 
 #include <SDL_opengl.h>
 
@@ -45,18 +46,24 @@ void StartFrameTiming(const std::string& path) {
 
 void BeginTimedCall() {
     Timing& t = timing();
-    if (t.path.empty() || t.depth++ > 0)
+    if (t.depth++ > 0)
         return;
     t.callStart = Clock::now();
 }
 
+// Every call's busy time steers the render scale; only a measured run waits for the
+// rasteriser to finish each frame and keeps the times.
 void EndTimedCall() {
     Timing& t = timing();
-    if (t.path.empty() || --t.depth > 0)
+    if (--t.depth > 0)
         return;
-    if (HasGlContext())
+    if (!t.path.empty() && HasGlContext())
         glFinish();
-    t.callMs.push_back(millisecondsSince(t.callStart));
+    const double ms = millisecondsSince(t.callStart);
+    NoteFrameBusy(ms);
+    if (t.path.empty())
+        return;
+    t.callMs.push_back(ms);
     if (t.startupMs < 0)
         t.startupMs = millisecondsSince(t.runStart);
 }
@@ -73,6 +80,7 @@ void WriteFrameTimes() {
     std::fprintf(file, "startup_ms %.3f\n", t.startupMs);
     for (double ms : t.callMs)
         std::fprintf(file, "frame_ms %.3f\n", ms);
+    std::fprintf(file, "render_scale %.2f\n", SceneScale());
     std::fclose(file);
 }
 

@@ -15,7 +15,7 @@ void StartFrameTiming(const std::string& path);
 void BeginTimedCall();
 void EndTimedCall();
 
-// Writes "startup_ms X" and then one "frame_ms X" line per call to the file.
+// Writes "startup_ms X", one "frame_ms X" line per call and "render_scale S" to the file.
 void WriteFrameTimes();
 
 } // namespace platform

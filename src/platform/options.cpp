@@ -4,6 +4,7 @@
 #include "platform/script.h"
 #include "platform/settings.h"
 
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace platform {
 
 const char* const USAGE =
     "usage: munchora [--headless] [--script FILE] [--trace FILE] [--ticks N] [--size WxH]\n"
-    "                [--frame-times FILE] [--window[=WxH]]";
+    "                [--frame-times FILE] [--window[=WxH]] [--render-scale auto|S]\n"
+    "                [--real-clock]";
 
 namespace {
 
@@ -38,6 +40,9 @@ public:
             if (!error.empty())
                 return false;
         }
+        // Without --render-scale a headless run draws at scale 1, so its pictures compare.
+        if (!renderScaleGiven_ && options_.headless)
+            options_.renderScale = 1.0f;
         return true;
     }
 
@@ -49,10 +54,14 @@ private:
             options_.headless = true;
             return {};
         }
+        if (option == "--real-clock") {
+            options_.realClock = true;
+            return {};
+        }
         if (option == "--window" || option.rfind("--window=", 0) == 0)
             return parseWindow(option);
         if (option == "--script" || option == "--trace" || option == "--ticks" ||
-            option == "--size" || option == "--frame-times")
+            option == "--size" || option == "--frame-times" || option == "--render-scale")
             return parseValue(option);
         return "unknown option '" + std::string(option) + "'";
     }
@@ -72,6 +81,8 @@ private:
             options_.frameTimesPath = value;
         else if (option == "--ticks")
             return parseTicks(value);
+        else if (option == "--render-scale")
+            return parseRenderScale(value);
         else if (!readSize(value, options_))
             return "--size needs WIDTHxHEIGHT, each from 1 to " + std::to_string(MAX_SCRIPT_SIZE) +
                    ", not '" + std::string(value) + "'";
@@ -87,6 +98,22 @@ private:
             options_.windowWidth < MIN_WINDOW_SIDE || options_.windowHeight < MIN_WINDOW_SIDE)
             return "--window= needs WIDTHxHEIGHT, each from " + std::to_string(MIN_WINDOW_SIDE) +
                    " to " + std::to_string(MAX_SCRIPT_SIZE) + ", not '" + std::string(size) + "'";
+        return {};
+    }
+
+    // "auto", or a scale from MIN_RENDER_SCALE to 1: digits with at most one point.
+    std::string parseRenderScale(std::string_view value) {
+        renderScaleGiven_ = true;
+        if (value == "auto")
+            return {};
+        const std::string text(value);
+        const bool digits = !text.empty() && text.size() <= 8 &&
+                            text.find_first_not_of("0123456789.") == std::string::npos &&
+                            text.find('.') == text.rfind('.');
+        const double scale = digits ? std::strtod(text.c_str(), nullptr) : 0.0;
+        if (!(scale >= MIN_RENDER_SCALE && scale <= 1.0))
+            return "--render-scale needs auto or a scale from 0.25 to 1, not '" + text + "'";
+        options_.renderScale = float(scale);
         return {};
     }
 
@@ -115,6 +142,7 @@ private:
     const char* const* argv_;
     RunOptions& options_;
     int index_ = 1;
+    bool renderScaleGiven_ = false;
     std::vector<std::string_view> seen_;
 };
 

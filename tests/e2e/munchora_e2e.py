@@ -106,8 +106,9 @@ class Run:
         return Image(os.path.join(self.folder, name))
 
 
-def run(script, ticks=None, size=(160, 120), files=None):
-    """Runs the program headless on script text; files maps extra file names to contents."""
+def run(script, ticks=None, size=(160, 120), files=None, options=()):
+    """Runs the program headless on script text; files maps extra file names to contents and
+    options are further command-line options."""
     exe, data = os.environ["MUNCHORA_EXE"], os.environ["MUNCHORA_RUN_DIR"]
     folder = tempfile.mkdtemp(prefix="munchora-e2e-")
     atexit.register(shutil.rmtree, folder, True)  # kept while the test reads its files
@@ -125,6 +126,7 @@ def run(script, ticks=None, size=(160, 120), files=None):
                "--size", "%dx%d" % size]
     if ticks is not None:
         command += ["--ticks", str(ticks)]
+    command += list(options)
     env = dict(os.environ, SDL_AUDIODRIVER="dummy")
     result = subprocess.run(command, cwd=folder, env=env, capture_output=True, text=True,
                             timeout=600)

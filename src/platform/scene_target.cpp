@@ -1,0 +1,96 @@
+// The scaled scene target; see scene_target.h. Its colour and depth renderbuffers are made
+// at the first scaled scene and follow its size; a run at scale 1 never makes them.
+#include "platform/scene_target.h"
+
+#include "platform/application.h"
+#include "platform/gl_framebuffers.h"
+#include "platform/render_scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+struct Scene {
+    RenderScale scale{Options().renderScale};
+    GLuint framebuffer = 0, colour = 0, depth = 0;
+    int width = 0, height = 0; // of the renderbuffers
+    bool drawing = false;      // between BeginScene and EndScene at a scale below 1
+    GLint viewport[4] = {};    // the frame's own
+    GLint frameTarget = 0;     // the framebuffer the frame is drawn into
+};
+
+Scene& scene() {
+    static Scene state;
+    return state;
+}
+
+bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height) {
+    if (!s.framebuffer) {
+        gl.genFramebuffers(1, &s.framebuffer);
+        gl.genRenderbuffers(1, &s.colour);
+        gl.genRenderbuffers(1, &s.depth);
+    }
+    if (s.width != width || s.height != height) {
+        gl.bindRenderbuffer(GL_RENDERBUFFER, s.colour);
+        gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+        gl.bindRenderbuffer(GL_RENDERBUFFER, s.depth);
+        gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+        gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
+        s.width = width;
+        s.height = height;
+    }
+    gl.bindFramebuffer(GL_FRAMEBUFFER, s.framebuffer);
+    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, s.colour);
+    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, s.depth);
+    return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
+} // namespace
+
+void BeginScene() {
+    Scene& s = scene();
+    const float factor = s.scale.scale();
+    const FramebufferFunctions* gl = Framebuffers();
+    glGetIntegerv(GL_VIEWPORT, s.viewport);
+    const int width = std::max(1, int(std::lround(s.viewport[2] * factor)));
+    const int height = std::max(1, int(std::lround(s.viewport[3] * factor)));
+    s.drawing = factor < 1.0f && gl && s.viewport[2] > 1 && s.viewport[3] > 1;
+    if (!s.drawing)
+        return;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
+    if (!makeTarget(*gl, s, width, height)) {
+        gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
+        s.drawing = false;
+        return;
+    }
+    glViewport(0, 0, width, height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void EndScene() {
+    Scene& s = scene();
+    if (!s.drawing)
+        return;
+    const FramebufferFunctions& gl = *Framebuffers();
+    const GLint* v = s.viewport;
+    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
+    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(s.frameTarget));
+    gl.blitFramebuffer(0, 0, s.width, s.height, v[0], v[1], v[0] + v[2], v[1] + v[3],
+                       GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
+    glViewport(v[0], v[1], v[2], v[3]);
+    s.drawing = false;
+}
+
+float SceneScale() {
+    return scene().scale.scale();
+}
+
+void NoteFrameBusy(double milliseconds) {
+    scene().scale.noteFrame(milliseconds);
+}
+
+} // namespace platform

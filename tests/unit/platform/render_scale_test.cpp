@@ -1,0 +1,133 @@
+// The render scale's controller on made-up frame times (a frame's cost given by a model of
+// the scale), and the --render-scale and --real-clock options.
+#include "platform/options.h"
+#include "platform/render_scale.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+namespace {
+
+using platform::RenderScale;
+
+// Runs frames whose busy time the model gives for the scale in force; returns the scales
+// seen, frame by frame.
+std::vector<float> run(RenderScale& scale, int frames, const std::function<double(float)>& cost) {
+    std::vector<float> seen;
+    for (int i = 0; i < frames; ++i) {
+        seen.push_back(scale.scale());
+        scale.noteFrame(cost(scale.scale()));
+    }
+    return seen;
+}
+
+// The scale changes seen after the first `settle` frames.
+int changesAfter(const std::vector<float>& seen, size_t settle) {
+    int changes = 0;
+    for (size_t i = settle + 1; i < seen.size(); ++i)
+        changes += seen[i] != seen[i - 1];
+    return changes;
+}
+
+TEST(RenderScale, FramesThatFitKeepFullSize) {
+    RenderScale scale;
+    for (float s : run(scale, 2000, [](float) { return 20.0; }))
+        ASSERT_EQ(s, 1.0f);
+}
+
+TEST(RenderScale, SlowFramesStepDownUntilTheyFitAndStayThere) {
+    // Fill-bound frames: 45 ms at full size, a fifth of it fixed.
+    auto cost = [](float s) { return 9.0 + 36.0 * s * s; };
+    RenderScale scale;
+    std::vector<float> seen = run(scale, 4000, cost);
+    EXPECT_LT(cost(seen.back()), RenderScale::FRAME_BUDGET_MS);
+    EXPECT_EQ(seen.back(), 0.6f); // 0.7 would cost 26.6 ms
+    EXPECT_EQ(changesAfter(seen, 400), 0);
+}
+
+TEST(RenderScale, NeverBelowTheFloor) {
+    RenderScale scale;
+    std::vector<float> seen = run(scale, 2000, [](float) { return 100.0; });
+    EXPECT_EQ(seen.back(), 0.4f);
+    for (float s : seen)
+        EXPECT_GE(s, 0.4f);
+}
+
+TEST(RenderScale, AFailedStepUpWaitsLongerEachTimeSoItDoesNotFlicker) {
+    // The prediction says the step up fits; it does not (something costs more at full size).
+    auto cost = [](float s) { return s == 1.0f ? 30.0 : 8.0; };
+    RenderScale scale;
+    std::vector<float> seen = run(scale, 20000, cost);
+    std::vector<size_t> upSteps;
+    for (size_t i = 1; i < seen.size(); ++i)
+        if (seen[i] > seen[i - 1])
+            upSteps.push_back(i);
+    ASSERT_GE(upSteps.size(), 4u);
+    std::vector<size_t> gaps;
+    for (size_t k = 1; k < upSteps.size(); ++k)
+        gaps.push_back(upSteps[k] - upSteps[k - 1]);
+    EXPECT_GT(gaps[1], gaps[0]);
+    EXPECT_GT(gaps[2], gaps[1]);
+    for (size_t k = 1; k < gaps.size(); ++k)
+        EXPECT_GE(gaps[k], gaps[k - 1]) << k;
+    // In the end a try comes at most every LONGEST_WAIT_WINDOWS windows: a failed try costs
+    // two windows of slow frames in sixty-odd.
+    EXPECT_GE(gaps.back(), size_t(RenderScale::LONGEST_WAIT_WINDOWS * RenderScale::WINDOW_FRAMES));
+}
+
+TEST(RenderScale, RoomRegainedStepsBackUp) {
+    bool heavy = true;
+    auto cost = [&heavy](float s) { return (heavy ? 60.0 : 12.0) * s * s; };
+    RenderScale scale;
+    run(scale, 1000, cost);
+    EXPECT_LT(scale.scale(), 1.0f);
+    heavy = false;
+    run(scale, 3000, cost);
+    EXPECT_EQ(scale.scale(), 1.0f);
+}
+
+TEST(RenderScale, AFixedScaleIgnoresTheFrames) {
+    RenderScale scale(0.5f);
+    run(scale, 1000, [](float) { return 100.0; });
+    EXPECT_EQ(scale.scale(), 0.5f);
+}
+
+bool parse(std::vector<const char*> args, platform::RunOptions& options, std::string& error) {
+    args.insert(args.begin(), "munchora");
+    return platform::ParseOptions(int(args.size()), args.data(), options, error);
+}
+
+TEST(RenderScaleOption, AutoForAPlayerOneForHeadlessRunsOrAsGiven) {
+    platform::RunOptions options;
+    std::string error;
+    ASSERT_TRUE(parse({}, options, error));
+    EXPECT_FALSE(options.renderScale);
+    ASSERT_TRUE(parse({"--headless"}, options, error));
+    EXPECT_EQ(options.renderScale, 1.0f);
+    ASSERT_TRUE(parse({"--headless", "--render-scale", "auto"}, options, error));
+    EXPECT_FALSE(options.renderScale);
+    ASSERT_TRUE(parse({"--render-scale", "0.5", "--real-clock"}, options, error));
+    EXPECT_EQ(options.renderScale, 0.5f);
+    EXPECT_TRUE(options.realClock);
+    ASSERT_TRUE(parse({"--render-scale", ".25"}, options, error));
+    EXPECT_EQ(options.renderScale, 0.25f);
+}
+
+TEST(RenderScaleOption, AnythingElseIsRefusedWithTheReason) {
+    for (const char* bad : {"0", "0.2", "1.01", "2", "-0.5", "0.5x", "1e-1", "0..5", "", " 0.5",
+                            "Auto", "nan", "0.500000000"}) {
+        platform::RunOptions options;
+        std::string error;
+        EXPECT_FALSE(parse({"--render-scale", bad}, options, error)) << bad;
+        EXPECT_NE(error.find("--render-scale"), std::string::npos) << bad;
+    }
+    platform::RunOptions options;
+    std::string error;
+    EXPECT_FALSE(parse({"--render-scale"}, options, error));
+    EXPECT_FALSE(parse({"--render-scale", "1", "--render-scale", "1"}, options, error));
+}
+
+} // namespace
