@@ -1,6 +1,8 @@
 // The logging test dialogs; see loop_fixture.h.
 #include "loop_fixture.h"
 
+#include <algorithm>
+
 namespace platform::testing {
 
 namespace {
@@ -18,6 +20,18 @@ std::string messageText(const Message& message) {
 }
 
 } // namespace
+
+std::string Lines(const Log& log, std::initializer_list<const char*> words) {
+    std::string joined;
+    for (const std::string& line : log) {
+        const bool wanted = words.size() == 0 ||
+                            std::any_of(words.begin(), words.end(),
+                                        [&](auto w) { return line.find(w) != std::string::npos; });
+        if (wanted)
+            joined += (joined.empty() ? "" : ", ") + line;
+    }
+    return joined;
+}
 
 bool LoggingDialog::OnInitDialog() {
     if (onInit)
@@ -37,7 +51,7 @@ bool LoggingDialog::PreTranslatePad(PadButton button) {
 
 void LoggingDialog::OnTimer(unsigned id) {
     const long call = CurrentRun().mainCalls;
-    note("timer " + std::to_string(id) + " call " + std::to_string(call) + " at " +
+    note("timer " + std::to_string(id) + " #" + std::to_string(call) + " @" +
          std::to_string(ProgramClock().Now()));
     if (onTick)
         onTick(call);
@@ -56,6 +70,16 @@ const DialogTemplate& EntryDialog::entryTemplate() {
     static const DialogTemplate entry{
         "Enter Your Name", 186, 26, true, {{DialogControl::Kind::Edit, 1001, "", 9, 6, 169, 12}}};
     return entry;
+}
+
+void MainLoopTest::openEntryAt(long call) {
+    main.onTick = [this, call](long now) {
+        if (now != call)
+            return;
+        EntryDialog entry(log);
+        const int result = entry.DoModal();
+        log.push_back("main:entry " + std::to_string(result) + " '" + entry.name + "'");
+    };
 }
 
 } // namespace platform::testing

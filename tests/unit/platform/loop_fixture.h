@@ -12,14 +12,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace platform::testing {
 
-// What reached the test dialogs, in order, as short lines such as "main:timer 3".
+// What reached the test dialogs, in order, as short lines such as "main:down 38".
 using Log = std::vector<std::string>;
+
+// The lines that contain one of the words (all lines when none is given), joined by ", ".
+std::string Lines(const Log& log, std::initializer_list<const char*> words = {});
 
 class LoopTest : public ::testing::Test {
 protected:
@@ -51,7 +56,7 @@ public:
         : Dialog(dialogTemplate), name_(std::move(name)), log_(log) {}
 
     bool PreTranslateMessage(const Message& message) override;
-    void OnTimer(unsigned id) override;
+    void OnTimer(unsigned id) override; // "NAME:timer ID #CALL @MS", CALL the main timer's
     void OnSize(int type, int cx, int cy) override;
     void OnDestroy() override { note("destroy"); }
     void OnCancel() override;
@@ -81,6 +86,30 @@ public:
     void DoDataExchange() override { name = GetDlgItemText(1001); }
     static const DialogTemplate& entryTemplate();
     std::string name;
+};
+
+constexpr unsigned GAME_TIMER = 17682;
+
+// A main window that sets the game's 25 ms timer when it opens.
+class MainLoopTest : public LoopTest {
+protected:
+    void SetUp() override {
+        LoopTest::SetUp();
+        main.onInit = [this] { main.SetTimer(GAME_TIMER, 25); };
+    }
+
+    // Runs the main window for `calls` calls of its timer, or until it is closed.
+    int run(const std::string& script, std::optional<long> calls = {}) {
+        useScript(script);
+        CurrentRun().callLimit = calls;
+        return main.DoModal();
+    }
+
+    // At main-timer call `call`, opens the name-entry dialog and logs how it ended as
+    // "main:entry RESULT 'NAME'".
+    void openEntryAt(long call);
+
+    LoggingDialog main{"main", log};
 };
 
 } // namespace platform::testing
