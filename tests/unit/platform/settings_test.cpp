@@ -13,52 +13,39 @@
 namespace platform {
 namespace {
 
-TEST(Settings, ReadsTheWindowSection) {
-    const Settings settings = ParseSettings("# mine\n[window]\r\n  mode = window \nwidth=800\n"
-                                            "height=600\n[other]\nmode=full\n");
-    EXPECT_TRUE(settings.windowed);
-    EXPECT_EQ(settings.windowWidth, 800);
-    EXPECT_EQ(settings.windowHeight, 600);
-}
+using namespace std::string_literals;
 
-TEST(Settings, WhatCannotBeUsedKeepsItsDefault) {
-    using namespace std::string_literals;
-    const Settings defaults;
-    const std::string broken[] = {
-        "",
-        "mode=window\nwidth=800\n",            // outside the section
-        "[window]\nmode=Window\n",             // values are exact
-        "[window]\nwidth=63\nheight=16385\n",  // out of range
-        "[window]\nwidth=-800\nheight=1e3\n",  // not plain decimals
-        "[window]\nwidth=99999999999999999\n", // too long to be a size
-        "[window]\nwidth\nmode\n=window\n",    // no key or no value
-        "[window\nmode=window\n",              // not a section header, so not in one
-        "[window]\nmode=window\0\n"s,          // a NUL in the value
-        "\xff\xfe[window]\0\nmode=window"s,
+TEST(Settings, ReadsTheWindowSectionAndKeepsTheDefaultOfWhatCannotBeUsed) {
+    const Settings defaults, window{true, 800, 600};
+    const struct {
+        std::string text;
+        Settings settings;
+    } cases[] = {
+        {"# mine\n[window]\r\n  mode = window \nwidth=800\nheight=600\n[other]\nmode=full\n",
+         window},
+        {"[window]\nwidth=abc\nheight=480\nmode=fullish\n", {false, 1280, 480}}, // one good
+        {"[window]\nwidth=64\nheight=16384\n", {false, 64, 16384}},
+        {"", defaults},
+        {"mode=window\nwidth=800\n", defaults},            // outside the section
+        {"[window]\nmode=Window\n", defaults},             // values are exact
+        {"[window]\nwidth=63\nheight=16385\n", defaults},  // out of range
+        {"[window]\nwidth=-800\nheight=1e3\n", defaults},  // not plain decimals
+        {"[window]\nwidth=99999999999999999\n", defaults}, // too long to be a size
+        {"[window]\nwidth\nmode\n=window\n", defaults},    // no key or no value
+        {"[window\nmode=window\n", defaults},              // not a section header
+        {"[window]\nmode=window\0\n"s, defaults},          // a NUL in the value
+        {"\xff\xfe[window]\0\nmode=window"s, defaults},
     };
-    for (const std::string& text : broken)
-        EXPECT_EQ(ParseSettings(text), defaults) << text;
-    EXPECT_FALSE(defaults.windowed);
-    EXPECT_EQ(defaults.windowWidth, 1280);
-    EXPECT_EQ(defaults.windowHeight, 720);
-}
-
-TEST(Settings, OneGoodValueAmongBadOnesIsKept) {
-    const Settings settings = ParseSettings("[window]\nwidth=abc\nheight=480\nmode=fullish\n");
-    EXPECT_FALSE(settings.windowed);
-    EXPECT_EQ(settings.windowWidth, 1280);
-    EXPECT_EQ(settings.windowHeight, 480);
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseSettings(c.text), c.settings) << c.text;
 }
 
 class SettingsFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("munchora-settings-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder_);
-    }
+    void SetUp() override { std::filesystem::remove_all(folder_); }
     void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    const std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+                                          ("munchora-settings-" + std::to_string(::getpid()));
 };
 
 TEST_F(SettingsFile, SavedSettingsReadBackAndAMissingFileGivesDefaults) {
