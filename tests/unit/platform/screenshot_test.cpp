@@ -1,17 +1,19 @@
-// The offscreen surface of headless runs: a real OpenGL context on the software rasteriser
-// whose drawing target follows `resize`, and screenshots read from the presented frame.
+// Screenshots: the offscreen surface of headless runs (a real OpenGL context on the
+// software rasteriser whose drawing target follows `resize`, read from the presented
+// frame) and the PNG files they are written to.
 #include "loop_fixture.h"
 
 #include "platform/gl_context.h"
 #include "platform/options.h"
+#include "platform/overlay.h"
 #include "platform/system.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
+#include <png.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 
 namespace platform::testing {
 namespace {
@@ -53,15 +55,22 @@ std::array<unsigned char, 4> clearAndReadCorner(const Rect& client) {
     return pixel;
 }
 
-// The width and height in a PNG file's header.
-std::pair<int, int> pngSize(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::array<unsigned char, 24> head{};
-    in.read(reinterpret_cast<char*>(head.data()), head.size());
-    auto big = [&](int at) {
-        return head[at] << 24 | head[at + 1] << 16 | head[at + 2] << 8 | head[at + 3];
-    };
-    return {big(16), big(20)};
+// A PNG file as width, height and RGBA bytes, top row first; 0 x 0 when it cannot be read.
+struct Png {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgba;
+};
+
+Png ReadPng(const std::filesystem::path& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return {};
+    image.format = PNG_FORMAT_RGBA;
+    Png png{int(image.width), int(image.height), std::vector<unsigned char>(PNG_IMAGE_SIZE(image))};
+    if (!png_image_finish_read(&image, nullptr, png.rgba.data(), 0, nullptr))
+        return {};
+    return png;
 }
 
 TEST_F(OffscreenSurface, DrawingFollowsResizesAndScreenshotsHaveTheClientSize) {
@@ -92,8 +101,36 @@ TEST_F(OffscreenSurface, DrawingFollowsResizesAndScreenshotsHaveTheClientSize) {
     const std::array<unsigned char, 4> red{255, 0, 0, 255};
     for (const auto& corner : corners)
         EXPECT_EQ(corner, red) << "the corner of the client area is drawn, whatever its size";
-    EXPECT_EQ(pngSize(shot), std::make_pair(32, 24));
+    const Png png = ReadPng(shot);
+    EXPECT_EQ(png.width, 32);
+    EXPECT_EQ(png.height, 24);
     std::filesystem::remove(shot);
+}
+
+// Three columns, two rows, given bottom row first as glReadPixels returns them; alpha 0,
+// as the game's clear colour leaves it.
+TEST(PngWriter, FileHoldsTheFrameTopRowFirstAndOpaque) {
+    const unsigned char bottomUp[] = {
+        10,  20, 30, 0, 40, 50,  60, 0, 70, 80, 90,  0, // bottom row
+        255, 0,  0,  0, 0,  255, 0,  0, 0,  0,  255, 0, // top row
+    };
+    const auto path = std::filesystem::temp_directory_path() / "munchora_png_writer_test.png";
+    ASSERT_TRUE(WritePng(path.c_str(), 3, 2, bottomUp));
+    const Png png = ReadPng(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(png.width, 3);
+    EXPECT_EQ(png.height, 2);
+    EXPECT_EQ(png.rgba,
+              (std::vector<unsigned char>{255, 0,  0,  255, 0,  255, 0,  255, 0,  0,  255, 255,
+                                          10,  20, 30, 255, 40, 50,  60, 255, 70, 80, 90,  255}));
+}
+
+TEST(PngWriter, UnwritablePathIsReportedAndLeavesNoFile) {
+    const unsigned char pixel[] = {1, 2, 3, 255};
+    const auto missingFolder =
+        std::filesystem::temp_directory_path() / "munchora_no_such_folder" / "shot.png";
+    EXPECT_FALSE(WritePng(missingFolder.c_str(), 1, 1, pixel));
+    EXPECT_FALSE(std::filesystem::exists(missingFolder));
 }
 
 } // namespace

@@ -1,10 +1,15 @@
-// The timer schedule: absolute due times, no drift, no pile-up after a stall, and several
-// timers taken in due-time order.
+// The timer schedule (absolute due times, no drift, no pile-up after a stall, several timers
+// in due-time order) and the frame timing of the benchmarks (one line per outermost timer
+// call, start-up taken at the end of the first call). Times in milliseconds.
+#include "platform/frame_timing.h"
 #include "platform/timer_schedule.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -26,12 +31,15 @@ TEST(TimerSchedule, LateCallsDoNotShiftTheSchedule) {
 }
 
 TEST(TimerSchedule, AStallGivesOneCallThenResynchronises) {
-    EXPECT_EQ(NextDueTime(1000, 25, 1000), 1025u);
-    EXPECT_EQ(NextDueTime(1000, 25, 1024), 1025u);
-    EXPECT_EQ(NextDueTime(1000, 25, 1025), 1050u) << "a due time that has come is not pending";
-    EXPECT_EQ(NextDueTime(1025, 25, 2000), 2025u);
-    EXPECT_EQ(NextDueTime(1025, 25, 2010), 2025u);
-
+    const struct {
+        uint64_t due, now, next;
+    } cases[] = {{1000, 1000, 1025},
+                 {1000, 1024, 1025},
+                 {1000, 1025, 1050}, // come: not pending
+                 {1025, 2000, 2025},
+                 {1025, 2010, 2025}};
+    for (const auto& c : cases)
+        EXPECT_EQ(NextDueTime(c.due, 25, c.now), c.next) << c.due << " at " << c.now;
     TimerSchedule timers;
     timers.Set(A, 1, 25, 0);
     timers.Take(*timers.Next(), 25);
@@ -47,15 +55,13 @@ TEST(TimerSchedule, TimersInterleaveByDueTimeAndTiesKeepTheirOrder) {
     TimerSchedule timers;
     timers.Set(B, 1, 1000, 0);
     timers.Set(A, 7, 250, 0);
-    std::vector<std::string> calls;
+    std::string calls;
     for (int i = 0; i < 10; ++i) {
         const TimerEntry* next = timers.Next();
-        calls.push_back((next->owner == A ? "A@" : "B@") + std::to_string(next->due));
+        calls += (next->owner == A ? " A@" : " B@") + std::to_string(next->due);
         timers.Take(*next, next->due);
     }
-    const std::vector<std::string> expected{"A@250",  "A@500",  "A@750",  "B@1000", "A@1000",
-                                            "A@1250", "A@1500", "A@1750", "B@2000", "A@2000"};
-    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(calls, " A@250 A@500 A@750 B@1000 A@1000 A@1250 A@1500 A@1750 B@2000 A@2000");
 }
 
 TEST(TimerSchedule, SetRestartsAndKillRemoves) {
@@ -69,6 +75,28 @@ TEST(TimerSchedule, SetRestartsAndKillRemoves) {
     timers.Set(A, 2, 5, 0);
     timers.KillAll(A);
     EXPECT_EQ(timers.Next(), nullptr);
+}
+
+TEST(FrameTiming, NestedCallsCountWithinTheirOuterCall) {
+    const std::string path = "frame-times-" + std::to_string(getpid()) + ".txt";
+    StartFrameTiming(path);
+    BeginTimedCall();
+    BeginTimedCall(); // a modal dialog's loop calling the timer again
+    EndTimedCall();
+    EndTimedCall();
+    BeginTimedCall();
+    EndTimedCall();
+    WriteFrameTimes();
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::remove(path.c_str());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("startup_ms ", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("frame_ms ", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("frame_ms ", 0), 0u);
+    EXPECT_GE(std::stod(lines[0].substr(11)), std::stod(lines[1].substr(9)));
 }
 
 } // namespace
