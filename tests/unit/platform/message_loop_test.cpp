@@ -3,11 +3,9 @@
 #include "loop_fixture.h"
 
 #include "platform/event_dispatch.h"
-#include "platform/main_window.h"
 #include "platform/screenshot.h"
 #include "platform/signals.h"
 #include "platform/system.h"
-#include "platform/system_menu.h"
 
 #include <csignal>
 #include <regex>
@@ -15,7 +13,7 @@
 namespace platform::testing {
 namespace {
 
-using MainLoop = MainLoopTest;
+using MainLoop = LoopTest;
 
 TEST_F(MainLoop, TimerCallsJumpTheClockALongHandlerGivesOneLateCallAndTheRunEndsAfterTheLast) {
     main.onTick = [](long call) {
@@ -58,7 +56,7 @@ struct EntryEnd {
     long lastCall;
 };
 
-class EntryEnds : public MainLoopTest, public ::testing::WithParamInterface<EntryEnd> {};
+class EntryEnds : public LoopTest, public ::testing::WithParamInterface<EntryEnd> {};
 
 TEST_P(EntryEnds, InTheRightOrderAfterTheRightCall) {
     const EntryEnd& c = GetParam();
@@ -87,7 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "entry:destroy, main:entry 1 'Zo\xEB', main:cancel, main:destroy", 5},
         EntryEnd{"3 type Ann\n4 quit\n5 press Space\n", {}, 0, CANCELLED, 3},
         EntryEnd{"", 4, 0, CANCELLED, 4}, // the end of a run
-        EntryEnd{"3 type Ann\n", {}, 4, CANCELLED, 4}));
+        EntryEnd{"3 type Ann\n", {}, 4, CANCELLED, 4},
+        // Close on the window menu takes the Alt+F4 path.
+        EntryEnd{"3 down Alt\n3 press Space\n3 up Alt\n3 press Down\n3 press Return\n", 9, 0,
+                 CANCELLED, 2}));
 
 TEST_F(MainLoop, ADialogOpenedAfterTheCloseRequestIsCancelledAtOnce) {
     main.onInit = [this] {
@@ -143,36 +144,9 @@ TEST_F(MainLoop, TheSystemMenuTakesKeysAndReportsTheChosenItem) {
     EXPECT_EQ(CurrentRun().mainCalls, 3);
 }
 
-TEST_F(MainLoop, TheWindowItemsComeFirstAndCloseTakesTheAltF4Path) {
-    openEntryAt(3);
+TEST_F(MainLoop, ALetterChoosesItsItemOrCyclesThroughItemsSharingIt) {
     main.onInit = [this] {
         main.SetTimer(GAME_TIMER, 25);
-        main.AppendSystemMenuItem("&About Munchora...", 16);
-        EXPECT_EQ(sysmenu::View().items, (std::vector<std::string>{"Mi&nimize", "&Close\tAlt+F4",
-                                                                   "", "&About Munchora..."}))
-            << "a separator sets the game's items apart";
-    };
-    main.onTick = [entry = main.onTick](long call) {
-        if (call == 1)
-            menuKey('N'); // Minimize by its letter: headless, nothing to iconify
-        if (call == 2)
-            menuKey(VK_RETURN); // the first item is Minimize
-        entry(call);            // 3: the name entry, during which the menu closes the game
-    };
-    run("4 down Alt\n4 press Space\n4 up Alt\n4 press Down\n4 press Return\n", 10);
-    EXPECT_EQ(Lines(log, {"syscommand", "cancel", "destroy", "entry 2"}),
-              "main:syscommand 61472, main:syscommand 61472, main:syscommand 61536, " +
-                  std::string(CANCELLED))
-        << "Close cancels the innermost dialog first, as Alt+F4 does";
-    EXPECT_EQ(CurrentRun().mainCalls, 3)
-        << "Minimize left the game running; the close came before call 4";
-    EXPECT_FALSE(platform::mainwindow::Minimize()) << "no real window to iconify";
-}
-
-TEST_F(MainLoop, AnUnderlinedLetterChoosesItsItemOrCyclesThroughItemsSharingIt) {
-    main.onInit = [this] {
-        main.SetTimer(GAME_TIMER, 25);
-        main.AppendSystemMenuItem("", 0);
         main.AppendSystemMenuItem("&About Munchora...", 16);
         main.AppendSystemMenuItem("&Again", 17);
         main.AppendSystemMenuItem("&Once", 18);
@@ -187,9 +161,15 @@ TEST_F(MainLoop, AnUnderlinedLetterChoosesItsItemOrCyclesThroughItemsSharingIt) 
             menuKey('o'); // a lower-case code matches nothing: virtual keys are upper case
         if (call == 3)
             Dispatch({Event::Kind::KeyDown, 'O', false, {}, 0, 0});
+        if (call == 4)
+            menuKey('N'); // Minimize, the window's own first item
+        if (call == 5)
+            menuKey(VK_RETURN);
     };
-    run("", 3);
-    EXPECT_EQ(Lines(log, {"syscommand"}), "main:syscommand 16, main:syscommand 18");
+    run("", 5);
+    EXPECT_EQ(Lines(log, {"syscommand"}), "main:syscommand 16, main:syscommand 18, "
+                                          "main:syscommand 61472, main:syscommand 61472");
+    EXPECT_EQ(CurrentRun().mainCalls, 5) << "minimising headless leaves the game running";
 }
 
 TEST_F(MainLoop, AltF4ClosesAndF12TakesAScreenshotWithoutTheGameSeeingIt) {
@@ -208,15 +188,6 @@ TEST_F(MainLoop, AltF4ClosesAndF12TakesAScreenshotWithoutTheGameSeeingIt) {
     ASSERT_EQ(shots.size(), 1u);
     EXPECT_TRUE(std::regex_match(shots[0], std::regex(R"(screenshot-\d{8}-\d{6}\.png)")))
         << shots[0];
-}
-
-TEST_F(MainLoop, AResizeReachesTheMainWindow) {
-    main.onInit = [this] {
-        main.SetTimer(GAME_TIMER, 25);
-        main.MoveWindow({0, 0, 640, 480});
-    };
-    run("2 resize 320 200\n", 2);
-    EXPECT_EQ(Lines(log, {"size"}), "main:size 0 640x480, main:size 0 320x200");
 }
 
 TEST_F(MainLoop, HeadlessMessageBoxesAreOneLineOnStandardError) {

@@ -1,6 +1,6 @@
 // Pads, focus and the window mode through the message loop, as a scripted run delivers
-// them: pad input walking the main window, keys released when the focus goes, a pad
-// entering a name in the name dialog, and F11, Alt+Return and `window` switching modes.
+// them: pad input walking the main window, keys released when the focus goes, pad presses
+// going to a dialog and none left behind, and F11, Alt+Return and `window` switching modes.
 #include "loop_fixture.h"
 
 #include "platform/options.h"
@@ -16,7 +16,7 @@ struct KeyRun {
     const char* reached;
 };
 
-class PadLoop : public MainLoopTest {
+class PadLoop : public LoopTest {
 protected:
     std::string untimed() const {
         Log kept;
@@ -48,17 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                "main:deactivate, main:activate"},
         KeyRun{"1 down Left\n2 minimise\n3 restore\n3 restore\n",
                "main:down 37, main:up 37, main:minimise, main:restore"}));
-
-TEST_F(PadLoop, APadAloneEntersANameAndTheGameSeesNoneOfIt) {
-    openEntryAt(2);
-    run("3 pad press Up\n3 pad press Right\n3 pad axis LeftY -30000\n3 pad axis LeftY 0\n"
-        "4 pad press Up\n4 pad press B\n4 pad press Right\n4 type x\n5 pad press Start\n",
-        6);
-    EXPECT_EQ(untimed(), "entry:pad 6, entry:pad 9, entry:pad 6, entry:pad 6, entry:pad 1, "
-                         "entry:pad 9, entry:text x, entry:pad 5, entry:destroy, "
-                         "main:entry 1 'AAx', main:cancel, main:destroy")
-        << "A, AA, AB, AC, A, AA, typed x, accepted";
-}
 
 TEST_F(PadLoop, BackCancelsTheNameAndAStickHeldIntoTheDialogLeavesNoKeyBehind) {
     openEntryAt(2);

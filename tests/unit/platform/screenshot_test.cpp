@@ -76,22 +76,19 @@ Png ReadPng(const std::filesystem::path& path) {
 TEST_F(OffscreenSurface, DrawingFollowsResizesAndScreenshotsHaveTheClientSize) {
     const auto shot = std::filesystem::temp_directory_path() / "munchora_offscreen_test.png";
     std::filesystem::remove(shot);
-    LoggingDialog main("main", log);
     std::vector<std::array<unsigned char, 4>> corners;
     std::vector<Rect> sizes;
     main.onInit = [&] {
         main.MoveWindow(Dialog::GetDesktopRect());
         EXPECT_EQ(CreateGlContext(main), GlSetup::Ready);
-        main.SetTimer(1, 25);
+        main.SetTimer(GAME_TIMER, 25);
     };
     main.onTick = [&](long) {
         sizes.push_back(main.GetClientRect());
         corners.push_back(clearAndReadCorner(sizes.back()));
         SwapBuffers();
     };
-    useScript("2 resize 80 60\n3 resize 32 24\n3 screenshot " + shot.string() + "\n");
-    CurrentRun().callLimit = 3;
-    main.DoModal();
+    run("2 resize 80 60\n3 resize 32 24\n3 screenshot " + shot.string() + "\n", 3);
     ReleaseGlContext();
 
     ASSERT_EQ(sizes.size(), 3u);
