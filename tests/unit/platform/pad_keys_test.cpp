@@ -64,30 +64,22 @@ TEST_F(PadKeysTest, TheStickWalksOnlyPastTheDeadZoneAndLetsGoWhenItComesBack) {
     EXPECT_EQ(lean(0, LeftY, -200), "-40");
 }
 
-TEST_F(PadKeysTest, StickAndDPadOfOnePadHoldTheKeyTogether) {
+// A key goes up when the last control holding it lets go: the stick and the D-pad of one
+// pad, several pads, or a pad going away with what it held.
+TEST_F(PadKeysTest, AKeyIsHeldWhileAnyControlOfAnyPadHoldsIt) {
     EXPECT_EQ(down(0, Up), "+38");
     EXPECT_EQ(lean(0, LeftY, -20000), "");
     EXPECT_EQ(up(0, Up), "") << "the stick still holds it";
-    EXPECT_EQ(lean(0, LeftY, 0), "-38");
-}
-
-TEST_F(PadKeysTest, TwoPadsDoNotReleaseEachOthersKeys) {
-    EXPECT_EQ(down(1, Up), "+38");
-    EXPECT_EQ(down(2, Up), "+38") << "each press counts";
-    EXPECT_EQ(up(1, Up), "") << "pad 2 still walks";
-    EXPECT_EQ(up(1, Up), "");
-    EXPECT_EQ(up(2, Up), "-38");
+    EXPECT_EQ(down(2, Up), "+38") << "each pad's press counts";
+    EXPECT_EQ(lean(0, LeftY, 0), "") << "pad 2 still walks";
+    EXPECT_EQ(up(0, Up), "") << "released already";
     EXPECT_EQ(up(2, A), "") << "nothing it pressed";
-}
-
-TEST_F(PadKeysTest, ADetachedPadReleasesWhatItHeldAndNothingElse) {
-    down(1, Left);
-    down(1, A);
-    down(2, Left);
-    EXPECT_EQ(text(pads.Detach(1)), "-17") << "Left is still held by pad 2";
-    EXPECT_EQ(text(pads.Detach(1)), "") << "already gone";
-    EXPECT_EQ(text(pads.Detach(2)), "-37");
-    EXPECT_EQ(down(1, A), "+17") << "a new pad 1 starts afresh";
+    EXPECT_EQ(down(1, A), "+17");
+    EXPECT_EQ(text(pads.Detach(2)), "-38");
+    EXPECT_EQ(text(pads.Detach(2)), "") << "already gone";
+    EXPECT_EQ(down(2, A), "+17") << "a new pad 2 starts afresh";
+    EXPECT_EQ(text(pads.Detach(1)), "") << "A is still held by pad 2";
+    EXPECT_EQ(up(2, A), "-17");
 }
 
 TEST_F(PadKeysTest, LosingTheFocusReleasesEverythingAndHeldButtonsMustBePressedAgain) {
