@@ -2,8 +2,8 @@
 // state they hand back. The screens a player sees (the name dialog, the window menu, the
 // About box) are compared pixel for pixel by the reference runs; these tests hold what
 // those runs never show. Every test draws into a WIDTH x HEIGHT framebuffer object of the
-// headless context, whatever size the shared context has; pixels are read top row first,
-// R G B A bytes in memory.
+// headless context, whatever size the shared context has, cleared to black; pixels are
+// R G B A bytes in memory, and boxes are in pixels with y downward.
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -29,7 +29,6 @@
 namespace {
 
 using platform::DialogControl;
-using platform::DialogTemplate;
 using platform::Rect;
 using Pixels = std::vector<uint32_t>;
 
@@ -39,24 +38,22 @@ constexpr uint32_t BLACK = 0xFF000000, GREEN = 0xFF00FF00;
 // The smallest box holding every pixel where a and b differ (right, bottom one past the
 // last); empty when they are the same.
 struct Box {
-    int left = 0, top = 0, right = 0, bottom = 0;
+    int left = WIDTH, top = HEIGHT, right = 0, bottom = 0;
     bool empty() const { return right <= left; }
+    bool inside(const Rect& r) const {
+        return !empty() && left >= r.left && right <= r.right && top >= r.top && bottom <= r.bottom;
+    }
 };
 
 Box Changed(const Pixels& a, const Pixels& b) {
-    Box box{WIDTH, HEIGHT, 0, 0};
+    Box box;
     for (size_t i = 0; i < a.size(); ++i) {
-        const int x = int(i % WIDTH), y = int(i / WIDTH);
+        const int x = int(i % WIDTH), y = HEIGHT - 1 - int(i / WIDTH); // read bottom row first
         if (a[i] != b[i])
             box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
                    std::max(box.bottom, y + 1)};
     }
-    return box.right == 0 ? Box{} : box;
-}
-
-bool Inside(const Box& box, const Rect& rect) {
-    return !box.empty() && box.left >= rect.left && box.right <= rect.right &&
-           box.top >= rect.top && box.bottom <= rect.bottom;
+    return box;
 }
 
 class DrawTest : public ::testing::Test {
@@ -65,17 +62,18 @@ protected:
         ASSERT_TRUE(testsupport::makeHeadlessGlContext());
         glGenFramebuffers(1, &framebuffer_);
         glGenRenderbuffers(2, renderbuffers_);
-        const GLenum formats[2] = {GL_RGBA8, GL_DEPTH_COMPONENT24};
-        const GLenum attachments[2] = {GL_COLOR_ATTACHMENT0, GL_DEPTH_ATTACHMENT};
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-        for (int i = 0; i < 2; ++i) {
-            glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[i]);
-            glRenderbufferStorage(GL_RENDERBUFFER, formats[i], WIDTH, HEIGHT);
-            glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachments[i], GL_RENDERBUFFER,
-                                      renderbuffers_[i]);
+        for (const GLenum format : {GL_RGBA8, GL_DEPTH_COMPONENT24}) {
+            const bool colour = format == GL_RGBA8;
+            glBindRenderbuffer(GL_RENDERBUFFER, renderbuffers_[colour]);
+            glRenderbufferStorage(GL_RENDERBUFFER, format, WIDTH, HEIGHT);
+            glFramebufferRenderbuffer(GL_FRAMEBUFFER,
+                                      colour ? GL_COLOR_ATTACHMENT0 : GL_DEPTH_ATTACHMENT,
+                                      GL_RENDERBUFFER, renderbuffers_[colour]);
         }
         ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE));
         glViewport(0, 0, WIDTH, HEIGHT);
+        Clear();
     }
     void TearDown() override {
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
@@ -83,33 +81,23 @@ protected:
         glDeleteRenderbuffers(2, renderbuffers_);
     }
 
-    static void Clear(float r, float g, float b) {
-        glClearColor(r, g, b, 1);
+    static void Clear() {
+        glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
-
     static Pixels Read() {
-        Pixels bottomUp(size_t(WIDTH) * HEIGHT), topDown;
-        glReadPixels(0, 0, WIDTH, HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-        for (int y = HEIGHT - 1; y >= 0; --y)
-            topDown.insert(topDown.end(), bottomUp.begin() + y * WIDTH,
-                           bottomUp.begin() + (y + 1) * WIDTH);
-        return topDown;
+        Pixels pixels(size_t(WIDTH) * HEIGHT);
+        glReadPixels(0, 0, WIDTH, HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
     }
-
-    // The game's frame (one flat colour) with the dialog drawn over it.
-    static Pixels Render(const platform::Dialog& dialog, bool caret) {
-        Clear(0.2f, 0.4f, 0.6f);
-        platform::DrawOverlays({WIDTH, HEIGHT, {&dialog}, nullptr, caret});
-        return Read();
-    }
+    // The box of what was drawn since the last Clear.
+    static Box Painted() { return Changed(Read(), Pixels(size_t(WIDTH) * HEIGHT, BLACK)); }
 
 private:
     GLuint framebuffer_ = 0, renderbuffers_[2] = {0, 0};
 };
 
-// The font's lists for codes 0 to 254 at LIST_BASE, for a 30-pixel cell, text drawn in
-// green on black with y downward.
+// The font's lists for codes 0 to 254 at LIST_BASE, for a 30-pixel cell.
 class FontLists : public DrawTest {
 protected:
     static constexpr unsigned LIST_BASE = 1000;
@@ -118,11 +106,9 @@ protected:
         ASSERT_TRUE(testsupport::makeHeadlessGlContext());
         built = platform::BuildFontLists(0, 255, LIST_BASE, 30);
     }
-
     void SetUp() override {
         DrawTest::SetUp();
         ASSERT_TRUE(built);
-        Clear(0, 0, 0);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(0, WIDTH, HEIGHT, 0, -1, 1);
@@ -130,8 +116,8 @@ protected:
         glLoadIdentity();
     }
 
-    // Draws the text at raster position (20, 50) as the game's HUD does; returns how far
-    // the raster position moved.
+    // Draws the text in green at raster position (20, 50) as the game's HUD does; returns
+    // how far the raster position moved.
     static float Draw(const std::string& text) {
         glColor3f(0, 1, 0);
         glRasterPos2i(20, 50);
@@ -141,8 +127,6 @@ protected:
         glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
         return raster[0] - 20;
     }
-
-    static Box Painted() { return Changed(Read(), Pixels(size_t(WIDTH) * HEIGHT, BLACK)); }
 
     static inline bool built = false;
 };
@@ -163,7 +147,7 @@ TEST_F(FontLists, ALatin1AccentedLetterIsTheLetterWithItsAccentOnTheBaseline) {
     Draw("e");
     const Box plain = Painted();
     const Pixels plainPixels = Read();
-    Clear(0, 0, 0);
+    Clear();
     Draw("\xe9");
     const Box accented = Painted();
     const Pixels accentedPixels = Read();
@@ -192,7 +176,7 @@ TEST_F(FontLists, BuildingIgnoresAndRestoresTheCallersUnpackState) {
     ASSERT_TRUE(rebuilt);
     EXPECT_EQ(alignment, 4);
     EXPECT_EQ(rowLength, 7);
-    Clear(0, 0, 0);
+    Clear();
     Draw("Hg");
     EXPECT_TRUE(Read() == expected);
 }
@@ -217,27 +201,6 @@ TEST(GlyphRows, RowsAreFlippedAndPaddingDropped) {
     EXPECT_EQ(bits, (std::vector<uint8_t>{0xAA, 0x80, 0x01, 0x00, 0xF0, 0x80}));
 }
 
-using Overlay = DrawTest;
-
-// A name too long for its field scrolls: its end and the caret stay inside the field.
-TEST_F(Overlay, ALongNameScrollsAndItsEndAndTheCaretStayInTheField) {
-    const DialogTemplate name{
-        "Enter Your Name", 200, 40, true, {{DialogControl::Kind::Edit, 1001, "", 10, 8, 180, 24}}};
-    platform::Dialog dialog(&name);
-    const Rect body = platform::LayoutDialog(name, WIDTH, HEIGHT).body;
-    const Rect field{body.left + 10, body.top + 8, body.left + 190, body.top + 32};
-    const Pixels empty = Render(dialog, false);
-    dialog.SetDlgItemText(1001, std::string(60, 'W') + "\xe9");
-    const Pixels shown = Render(dialog, false);
-    const Box caret = Changed(shown, Render(dialog, true));
-    EXPECT_TRUE(Inside(Changed(empty, shown),
-                       {field.left + 2, field.top + 2, field.right - 2, field.bottom - 2}));
-    EXPECT_TRUE(Inside(caret, field));
-    EXPECT_EQ(caret.right - caret.left, 1);
-    EXPECT_GE(caret.bottom - caret.top, 10);
-    EXPECT_GT(caret.left, field.right - 20);
-}
-
 TEST(Mnemonic, AmpersandMarksTheLetterAfterIt) {
     const struct {
         const char *label, *shown;
@@ -255,31 +218,51 @@ TEST(Mnemonic, AmpersandMarksTheLetterAfterIt) {
     }
 }
 
+using Overlay = DrawTest;
+
+// A name too long for its field scrolls: its end and the caret stay inside the field.
+TEST_F(Overlay, ALongNameScrollsAndItsEndAndTheCaretStayInTheField) {
+    const platform::DialogTemplate name{
+        "Enter Your Name", 200, 40, true, {{DialogControl::Kind::Edit, 1001, "", 10, 8, 180, 24}}};
+    platform::Dialog dialog(&name);
+    const auto draw = [&](bool caret) {
+        Clear();
+        platform::DrawOverlays({WIDTH, HEIGHT, {&dialog}, nullptr, caret});
+        return Read();
+    };
+    const Rect body = platform::LayoutDialog(name, WIDTH, HEIGHT).body;
+    const Rect field{body.left + 10, body.top + 8, body.left + 190, body.top + 32};
+    const Pixels empty = draw(false);
+    dialog.SetDlgItemText(1001, std::string(60, 'W') + "\xe9");
+    const Pixels shown = draw(false);
+    const Box caret = Changed(shown, draw(true));
+    EXPECT_TRUE(Changed(empty, shown)
+                    .inside({field.left + 2, field.top + 2, field.right - 2, field.bottom - 2}));
+    EXPECT_TRUE(caret.inside(field));
+    EXPECT_EQ(caret.right - caret.left, 1);
+    EXPECT_GE(caret.bottom - caret.top, 10);
+    EXPECT_GT(caret.left, field.right - 20);
+}
+
 template <size_t N> std::array<GLfloat, N> Floats(GLenum name) {
     std::array<GLfloat, N> values{};
     glGetFloatv(name, values.data());
     return values;
 }
 
-GLint Int(GLenum name) {
-    GLint value = 0;
-    glGetIntegerv(name, &value);
-    return value;
-}
-
 // The overlays are drawn when the game's frame is finished, under the state the game
 // draws with, and must hand all of it back. The game's viewport here covers only the
-// lower-left part of the window: the dialog is still centred on the whole window.
+// lower-left part of the window: the dialog is still centred on the whole window, and
+// its body is the template's size with the frame and caption bar on top.
 TEST_F(Overlay, GameStateIsTheSameAfterwardsAndTheDialogCentredInTheWindow) {
-    Clear(0, 0, 0);
     glViewport(0, 0, 200, 150);
     glMatrixMode(GL_PROJECTION);
     glFrustum(-1, 1, -0.75, 0.75, 0.5, 100);
     glMatrixMode(GL_MODELVIEW);
     glTranslatef(1, 2, -3);
-    glEnable(GL_DEPTH_TEST);
+    for (const GLenum capability : {GL_DEPTH_TEST, GL_TEXTURE_2D})
+        glEnable(capability);
     glDepthFunc(GL_LEQUAL);
-    glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_FLAT);
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glListBase(1000);
@@ -287,43 +270,40 @@ TEST_F(Overlay, GameStateIsTheSameAfterwardsAndTheDialogCentredInTheWindow) {
     glEnableClientState(GL_VERTEX_ARRAY);
     const auto projection = Floats<16>(GL_PROJECTION_MATRIX);
     const auto modelview = Floats<16>(GL_MODELVIEW_MATRIX);
-    const Pixels before = Read();
 
-    const DialogTemplate name{"Enter Your Name",
-                              150,
-                              40,
-                              true,
-                              {{DialogControl::Kind::Edit, 1001, "", 8, 8, 130, 22},
-                               {DialogControl::Kind::Button, platform::IDOK, "OK", 8, 8, 40, 20}}};
+    const std::vector<DialogControl> controls{
+        {DialogControl::Kind::Edit, 1001, "", 8, 8, 130, 22},
+        {DialogControl::Kind::Button, platform::IDOK, "OK", 8, 8, 40, 20}};
+    const platform::DialogTemplate name{"Name", 150, 40, true, controls};
     const platform::Dialog dialog(&name);
     const platform::MenuView menu{{"&Restore", "", "&About MunchoraR..."}, 2};
     platform::DrawOverlays({WIDTH, HEIGHT, {&dialog}, nullptr, true});
-    const Box box = Changed(before, Read());
+    const Box box = Painted();
     platform::DrawOverlays({WIDTH, HEIGHT, {&dialog}, &menu, true});
 
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     EXPECT_NEAR(box.left, WIDTH - box.right, 1);
     EXPECT_NEAR(box.top, HEIGHT - box.bottom, 1);
-    // The body is the template's size; the frame and caption bar come on top of it.
-    EXPECT_GE(box.right - box.left, name.width);
-    EXPECT_LE(box.right - box.left, name.width + 12);
-    EXPECT_GE(box.bottom - box.top, name.height + 14);
-    EXPECT_LE(box.bottom - box.top, name.height + 40);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_EQ(Int(GL_DEPTH_FUNC), GL_LEQUAL);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_GE(box.right - box.left, 150);
+    EXPECT_LE(box.right - box.left, 150 + 12);
+    EXPECT_GE(box.bottom - box.top, 40 + 14);
+    EXPECT_LE(box.bottom - box.top, 40 + 40);
+    for (const GLenum capability : {GL_DEPTH_TEST, GL_TEXTURE_2D, GL_VERTEX_ARRAY})
+        EXPECT_TRUE(glIsEnabled(capability)) << capability;
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(Int(GL_SHADE_MODEL), GL_FLAT);
-    EXPECT_EQ(Int(GL_MATRIX_MODE), GL_MODELVIEW);
+    const std::pair<GLenum, GLint> values[] = {
+        {GL_DEPTH_FUNC, GL_LEQUAL},   {GL_SHADE_MODEL, GL_FLAT}, {GL_MATRIX_MODE, GL_MODELVIEW},
+        {GL_LIST_BASE, 1000},         {GL_UNPACK_ALIGNMENT, 1},  {GL_PROJECTION_STACK_DEPTH, 1},
+        {GL_MODELVIEW_STACK_DEPTH, 1}};
+    for (const auto& [name, value] : values) {
+        GLint now = 0;
+        glGetIntegerv(name, &now);
+        EXPECT_EQ(now, value) << name;
+    }
     EXPECT_EQ(Floats<16>(GL_PROJECTION_MATRIX), projection);
     EXPECT_EQ(Floats<16>(GL_MODELVIEW_MATRIX), modelview);
     EXPECT_EQ(Floats<4>(GL_CURRENT_COLOR), (std::array<GLfloat, 4>{0.25f, 0.5f, 0.75f, 1}));
-    EXPECT_EQ(Int(GL_LIST_BASE), 1000);
     EXPECT_EQ(Floats<4>(GL_VIEWPORT), (std::array<GLfloat, 4>{0, 0, 200, 150}));
-    EXPECT_EQ(Int(GL_UNPACK_ALIGNMENT), 1);
-    EXPECT_TRUE(glIsEnabled(GL_VERTEX_ARRAY));
-    EXPECT_EQ(Int(GL_PROJECTION_STACK_DEPTH), 1);
-    EXPECT_EQ(Int(GL_MODELVIEW_STACK_DEPTH), 1);
     glLoadIdentity();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
