@@ -43,6 +43,7 @@ public:
 
     std::function<void()> onInit;          // called from OnInitDialog
     std::function<void(long call)> onTick; // called from OnTimer with the main timer's call
+    bool logsTimer = true;
 
     bool OnInitDialog() override {
         if (onInit)
@@ -62,13 +63,11 @@ public:
     // "NAME:timer ID #CALL @MS", CALL the main timer's call number.
     void OnTimer(unsigned id) override {
         const long call = CurrentRun().mainCalls;
-        note("timer " + std::to_string(id) + " #" + std::to_string(call) + " @" +
-             std::to_string(ProgramClock().Now()));
+        if (logsTimer)
+            note("timer " + std::to_string(id) + " #" + std::to_string(call) + " @" +
+                 std::to_string(ProgramClock().Now()));
         if (onTick)
             onTick(call);
-    }
-    void OnSize(int type, int cx, int cy) override {
-        note("size " + std::to_string(type) + " " + std::to_string(cx) + "x" + std::to_string(cy));
     }
     void OnCancel() override {
         note("cancel");

@@ -10,12 +10,10 @@
 
 #include "platform/dialog.h"
 #include "platform/font_face.h"
-#include "platform/font_glyph.h"
 #include "platform/gl_context.h"
 #include "platform/overlay.h"
 #include "platform/overlay_dialog.h"
 #include "platform/overlay_menu.h"
-#include "platform/overlay_paint.h"
 #include "support/headless_gl.h"
 
 #include <gtest/gtest.h>
@@ -187,35 +185,6 @@ TEST(FontFamily, OnlyArialAndItsMetricTwinsKeepTheGameLayout) {
     for (const char* family :
          {"DejaVu Sans", "Liberation Serif", "Liberation Sans Narrow", "Arial Black", "arial", ""})
         EXPECT_FALSE(platform::IsArialMetricFamily(family)) << family;
-}
-
-// FreeType rows run top-down padded to the pitch; glBitmap wants them bottom-up and
-// packed to whole bytes.
-TEST(GlyphRows, RowsAreFlippedAndPaddingDropped) {
-    const uint8_t topDown[] = {
-        0xF0, 0x80, 0xEE, 0xEE, // row 0: 9 bits wide, two bytes, then pitch padding
-        0x01, 0x00, 0xEE, 0xEE, // row 1
-        0xAA, 0x80, 0xEE, 0xEE, // row 2
-    };
-    const std::vector<uint8_t> bits = platform::FlipMonoRows(topDown, 9, 3, 4);
-    EXPECT_EQ(bits, (std::vector<uint8_t>{0xAA, 0x80, 0x01, 0x00, 0xF0, 0x80}));
-}
-
-TEST(Mnemonic, AmpersandMarksTheLetterAfterIt) {
-    const struct {
-        const char *label, *shown;
-        int underlined;
-    } cases[] = {{"&About", "About", 0},
-                 {"Mi&nimize", "Minimize", 2},
-                 {"Salt && Pepper", "Salt & Pepper", -1},
-                 {"A&&B &Copy", "A&B Copy", 4},
-                 {"Trailing&", "Trailing", -1},
-                 {"&One &Two", "One Two", 0}};
-    for (const auto& c : cases) {
-        const platform::MnemonicText text = platform::StripMnemonic(c.label);
-        EXPECT_EQ(text.shown, c.shown) << c.label;
-        EXPECT_EQ(text.underlined, c.underlined) << c.label;
-    }
 }
 
 using Overlay = DrawTest;

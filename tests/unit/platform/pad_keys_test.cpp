@@ -20,15 +20,11 @@ class PadKeysTest : public ::testing::Test {
 protected:
     static std::string text(const PadActions& actions) {
         std::string out;
-        for (const PadAction& action : actions) {
-            out += out.empty() ? "" : " ";
-            if (action.kind == PadAction::Kind::KeyDown)
-                out += "+" + std::to_string(action.key);
-            else if (action.kind == PadAction::Kind::KeyUp)
-                out += "-" + std::to_string(action.key);
-            else
-                out += "b" + std::to_string(static_cast<int>(action.button));
-        }
+        for (const PadAction& a : actions)
+            out += (out.empty() ? "" : " ") +
+                   (a.kind == PadAction::Kind::Button
+                        ? "b" + std::to_string(static_cast<int>(a.button))
+                        : (a.kind == PadAction::Kind::KeyDown ? "+" : "-") + std::to_string(a.key));
         return out;
     }
     // toMain: the main window has the keys, not a dialog.
@@ -121,8 +117,7 @@ TEST(PadEntry, EachButtonEditsTheLastLetterOrEndsTheEntry) {
         std::string after;
         PadEdit result = PadEdit::Changed;
     } cases[] = {
-        {"", Up, "A"}, // an empty field gets the first letter
-        {"A", Up, "B"},
+        {"", Up, "A"},     // an empty field gets the first letter
         {"A", Down, last}, // wraps round, both ways
         {last, Up, "A"},
         {"", Down, last},
@@ -133,7 +128,6 @@ TEST(PadEntry, EachButtonEditsTheLastLetterOrEndsTheEntry) {
         {"", B, ""}, // nothing to remove is no fault
         {"", Left, ""},
         {"Ann", X, "Ann"},
-        {"Ann", Y, "Ann"},
         {"Ann", A, "Ann", PadEdit::Accept},
         {"Ann", Start, "Ann", PadEdit::Accept},
         {"Ann", Back, "Ann", PadEdit::Cancel},

@@ -1,9 +1,7 @@
-// Pads, focus and the window mode through the message loop, as a scripted run delivers
-// them: pad input walking the main window, keys released when the focus goes, pad presses
-// going to a dialog and none left behind, and F11, Alt+Return and `window` switching modes.
+// Pads and focus through the message loop, as a scripted run delivers them: pad input
+// walking the main window, keys released when the focus goes or the window is minimised,
+// and pad presses going to a dialog with no key left behind.
 #include "loop_fixture.h"
-
-#include "platform/options.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +16,9 @@ struct KeyRun {
 
 class PadLoop : public LoopTest {
 protected:
-    std::string untimed() const {
-        Log kept;
-        for (const std::string& line : log)
-            if (line.find(":timer ") == std::string::npos)
-                kept.push_back(line);
-        return Lines(kept);
+    void SetUp() override {
+        LoopTest::SetUp();
+        main.logsTimer = false;
     }
 };
 
@@ -31,7 +26,7 @@ class PadKeyRuns : public PadLoop, public ::testing::WithParamInterface<KeyRun> 
 
 TEST_P(PadKeyRuns, ReachTheMainWindowAsItsKeys) {
     run(GetParam().script, 3);
-    EXPECT_EQ(untimed(), std::string(GetParam().reached) + ", main:cancel, main:destroy");
+    EXPECT_EQ(Lines(log), std::string(GetParam().reached) + ", main:cancel, main:destroy");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PadLoop, BackCancelsTheNameAndAStickHeldIntoTheDialogLeavesNoKeyBehind) {
     openEntryAt(2);
     run("1 pad axis LeftX -30000\n3 pad press Up\n3 pad axis LeftX 0\n4 pad press Back\n", 5);
-    EXPECT_EQ(untimed(), "main:down 37, entry:pad 6, main:up 37, entry:pad 4, entry:cancel, "
-                         "entry:destroy, main:entry 2 '', main:cancel, main:destroy")
+    EXPECT_EQ(Lines(log), "main:down 37, entry:pad 6, main:up 37, entry:pad 4, entry:cancel, "
+                          "entry:destroy, main:entry 2 '', main:cancel, main:destroy")
         << "the key the main window got goes up there, even while the dialog is open";
 }
 
@@ -66,28 +61,8 @@ TEST_F(PadLoop, ADialogWithoutAFieldTakesAAsReturnAndBAsEscape) {
         log.push_back("main:about " + std::to_string(box.DoModal()));
     };
     run("2 pad press X\n2 pad press A\n4 pad press B\n", 5);
-    EXPECT_EQ(untimed(), "about:pad 2, about:pad 0, about:destroy, main:about 1, about:pad 1, "
-                         "about:cancel, about:destroy, main:about 2, main:cancel, main:destroy");
-}
-
-TEST_F(PadLoop, F11AltReturnAndWindowSwitchTheModeAndTheGameSeesOnlyTheSize) {
-    // The display is the 1280x720 surface, or the display of a video driver an earlier test
-    // started.
-    SetOptions(RunOptions{});
-    const Rect display = Dialog::GetDesktopRect();
-    const std::string full =
-        "main:size 0 " + std::to_string(display.width()) + "x" + std::to_string(display.height());
-    main.onInit = [this] {
-        main.SetTimer(GAME_TIMER, 25);
-        main.MoveWindow(main.GetDesktopRect());
-    };
-    run("1 window 800x600\n2 press F11\n3 press F11\n4 down Alt\n4 press Return\n4 up Alt\n"
-        "5 window full\n5 window 640x480\n",
-        5);
-    const std::string window = "main:size 0 800x600";
-    EXPECT_EQ(untimed(), Lines({full, window, full, window, full, "main:up 13", full,
-                                "main:size 0 640x480", "main:cancel", "main:destroy"}))
-        << "F11 back to the last size; Alt+Return too; only Return's release reaches the game";
+    EXPECT_EQ(Lines(log), "about:pad 2, about:pad 0, about:destroy, main:about 1, about:pad 1, "
+                          "about:cancel, about:destroy, main:about 2, main:cancel, main:destroy");
 }
 
 } // namespace
