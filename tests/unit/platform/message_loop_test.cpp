@@ -1,5 +1,6 @@
 // The message loop with small dialogs on the virtual clock: timer calls and the script's
-// call numbers, nested modal dialogs, key routing, the system menu and the orderly close.
+// call numbers, nested modal dialogs, key and pad routing, keys released when the focus
+// goes, the window menu and the orderly close.
 #include "loop_fixture.h"
 
 #include "platform/event_dispatch.h"
@@ -85,76 +86,40 @@ INSTANTIATE_TEST_SUITE_P(
         EntryEnd{"3 down Alt\n3 press Space\n3 up Alt\n3 press Down\n3 press Return\n", 9, 0,
                  CANCELLED, 2}));
 
-TEST_F(MainLoop, AHiddenOwnedDialogKeepsItsTimerButGetsNoKeysAndGoesFirst) {
-    const DialogTemplate hidden{"music", 0, 0, false, {}};
-    LoggingDialog music("music", log, &hidden);
-    main.onInit = [&] {
-        main.SetTimer(GAME_TIMER, 25);
-        music.Create(&main);
-        music.SetTimer(1, 1000);
-    };
-    openEntryAt(30);
-    run("41 press Escape\n", 81);
-    EXPECT_EQ(Lines(log, {"#40 ", "#80 ", "destroy", "down", "up ", "cancel"}),
-              "main:timer 17682 #40 @1000, music:timer 1 #40 @1000, entry:down 27, entry:cancel, "
-              "entry:destroy, main:up 27, main:timer 17682 #80 @2000, "
-              "music:timer 1 #80 @2000, main:cancel, music:destroy, main:destroy")
-        << "the hidden dialog never takes a key, though it is newer than the main window";
-    EXPECT_FALSE(music.isOpen());
-}
-
-// Alt+Space, then one key, dispatched as a player's keys arrive.
-void menuKey(int key) {
-    Dispatch({Event::Kind::KeyDown, VK_SPACE, true, {}, 0, 0});
-    Dispatch({Event::Kind::KeyDown, key, false, {}, 0, 0});
-}
-
-TEST_F(MainLoop, TheSystemMenuTakesKeysAndReportsTheChosenItem) {
+// The window menu: Alt+Space opens it on its first item; Up wraps round, Down skips the
+// separators, Escape closes it, Return chooses; a letter chooses its item or moves through
+// the items that share it. Key releases still reach the window, and nothing else does.
+TEST_F(MainLoop, TheWindowMenuIsWorkedByArrowsAndLetters) {
     main.onInit = [this] {
         main.SetTimer(GAME_TIMER, 25);
-        main.AppendSystemMenuItem("&Restore", 3);
-        main.AppendSystemMenuItem("", 0);
-        main.AppendSystemMenuItem("&About Munchora...", 16);
+        for (const auto& [label, id] : {std::pair{"&Restore", 3},
+                                        {"", 0},
+                                        {"&About Munchora...", 16},
+                                        {"&Again", 17},
+                                        {"&Once", 18}})
+            main.AppendSystemMenuItem(label, id);
+    };
+    constexpr int MENU = -1; // Alt+Space
+    const std::vector<std::vector<int>> letters{
+        {MENU, 'A', 'A', 'A', VK_RETURN}, // About, Again, About again, chosen
+        {MENU, 'o'}, // a lower-case code matches nothing: virtual keys are upper case
+        {'O'},
+        {MENU, 'N'}, // Minimize, the window's own first item
+        {MENU, VK_RETURN}};
+    main.onTick = [&](long call) {
+        for (const int key : call > 3 ? letters[size_t(call - 4)] : std::vector<int>{})
+            Dispatch({Event::Kind::KeyDown, key == MENU ? VK_SPACE : key, key == MENU, {}, 0, 0});
     };
     run("1 down Alt\n1 press Space\n1 up Alt\n1 press Up\n1 press Return\n"
         "2 down Alt\n2 press Space\n2 up Alt\n2 press Down\n2 press Down\n2 press Down\n"
         "2 press Return\n3 down Alt\n3 press Space\n3 up Alt\n3 press Escape\n3 press Left\n",
-        3);
+        8);
     EXPECT_EQ(Lines(log, {"down", "up ", "syscommand"}),
-              "main:up 32, main:up 38, main:syscommand 16, main:up 13, main:up 32, main:up 40, "
+              "main:up 32, main:up 38, main:syscommand 18, main:up 13, main:up 32, main:up 40, "
               "main:up 40, main:up 40, main:syscommand 16, main:up 13, main:up 32, main:up 27, "
-              "main:down 37, main:up 37")
-        << "Up from the first item wraps to the last; Down goes over Close and Restore and "
-           "skips the separator; key releases still reach the window";
-    EXPECT_EQ(CurrentRun().mainCalls, 3);
-}
-
-TEST_F(MainLoop, ALetterChoosesItsItemOrCyclesThroughItemsSharingIt) {
-    main.onInit = [this] {
-        main.SetTimer(GAME_TIMER, 25);
-        main.AppendSystemMenuItem("&About Munchora...", 16);
-        main.AppendSystemMenuItem("&Again", 17);
-        main.AppendSystemMenuItem("&Once", 18);
-    };
-    main.onTick = [](long call) {
-        if (call == 1) {
-            menuKey('A'); // two items: the first is selected, nothing chosen
-            for (const int key : {int('A'), int('A'), VK_RETURN}) // the second, round again, chosen
-                Dispatch({Event::Kind::KeyDown, key, false, {}, 0, 0});
-        }
-        if (call == 2)
-            menuKey('o'); // a lower-case code matches nothing: virtual keys are upper case
-        if (call == 3)
-            Dispatch({Event::Kind::KeyDown, 'O', false, {}, 0, 0});
-        if (call == 4)
-            menuKey('N'); // Minimize, the window's own first item
-        if (call == 5)
-            menuKey(VK_RETURN);
-    };
-    run("", 5);
-    EXPECT_EQ(Lines(log, {"syscommand"}), "main:syscommand 16, main:syscommand 18, "
-                                          "main:syscommand 61472, main:syscommand 61472");
-    EXPECT_EQ(CurrentRun().mainCalls, 5) << "minimising headless leaves the game running";
+              "main:down 37, main:up 37, main:syscommand 16, main:syscommand 18, "
+              "main:syscommand 61472, main:syscommand 61472");
+    EXPECT_EQ(CurrentRun().mainCalls, 8) << "minimising headless leaves the game running";
 }
 
 // F12, F11 and Alt+Return are the window's own keys; only Return's release, which may
@@ -185,6 +150,55 @@ TEST_F(MainLoop, HeadlessMessageBoxesAreOneLineOnStandardError) {
     ::testing::internal::CaptureStderr();
     MessageBox("ChoosePixelFormat failed", "Munchora");
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Munchora: ChoosePixelFormat failed\n");
+}
+
+// A run of three calls and what reached the main window other than its timer.
+struct KeyRun {
+    const char* script;
+    const char* reached;
+};
+
+class PadKeyRuns : public LoopTest, public ::testing::WithParamInterface<KeyRun> {};
+
+TEST_P(PadKeyRuns, ReachTheMainWindowAsItsKeys) {
+    main.logsTimer = false;
+    run(GetParam().script, 3);
+    EXPECT_EQ(Lines(log), std::string(GetParam().reached) + ", main:cancel, main:destroy");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainLoop, PadKeyRuns,
+    ::testing::Values(
+        // Losing the focus releases every held key before saying so: Shift was released
+        // already, and the pad's A gives no second key-up.
+        KeyRun{"1 down Up\n1 down Shift\n1 up Shift\n1 pad down A 1\n2 focus out\n"
+               "2 focus out\n2 pad up A 1\n3 focus in\n3 focus in\n",
+               "main:down 38, main:down 16, main:up 16, main:down 17, main:up 38, main:up 17, "
+               "main:deactivate, main:activate"},
+        KeyRun{"1 down Left\n2 minimise\n3 restore\n3 restore\n",
+               "main:down 37, main:up 37, main:minimise, main:restore"}));
+
+TEST_F(MainLoop, BackCancelsTheNameAndAStickHeldIntoTheDialogLeavesNoKeyBehind) {
+    main.logsTimer = false;
+    openEntryAt(2);
+    run("1 pad axis LeftX -30000\n3 pad press Up\n3 pad axis LeftX 0\n4 pad press Back\n", 5);
+    EXPECT_EQ(Lines(log), "main:down 37, entry:pad 6, main:up 37, entry:pad 4, entry:cancel, "
+                          "entry:destroy, main:entry 2 '', main:cancel, main:destroy")
+        << "the key the main window got goes up there, even while the dialog is open";
+}
+
+TEST_F(MainLoop, ADialogWithoutAFieldTakesAAsReturnAndBAsEscape) {
+    static const DialogTemplate about{"About", 100, 50, true, {}};
+    main.logsTimer = false;
+    main.onTick = [this](long now) {
+        if (now != 1 && now != 3)
+            return;
+        LoggingDialog box("about", log, &about);
+        log.push_back("main:about " + std::to_string(box.DoModal()));
+    };
+    run("2 pad press X\n2 pad press A\n4 pad press B\n", 5);
+    EXPECT_EQ(Lines(log), "about:pad 2, about:pad 0, about:destroy, main:about 1, about:pad 1, "
+                          "about:cancel, about:destroy, main:about 2, main:cancel, main:destroy");
 }
 
 } // namespace
