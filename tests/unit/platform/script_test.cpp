@@ -57,7 +57,6 @@ TEST(ScriptParse, ReadsVerbsAndNamesInAnyCaseTextLiterallyAndPadNumbers) {
         Expected event;
     } cases[] = {
         {"UP up", {.action = A::Up, .key = VK_UP}},
-        {"Press escape", {.action = A::Press, .key = VK_ESCAPE}},
         {"type  two words ", {.action = A::Type, .text = " two words "}}, // literally
         {"type Zoë ÿ", {.action = A::Type, .text = "Zo\xEB \xFF"}},       // as Latin-1
         {"screenshot shots/a b.png", {.action = A::Screenshot, .text = "shots/a b.png"}},
