@@ -45,7 +45,7 @@ TEST_F(MainLoop, ANestedDialogKeepsTheMainTimerRunningAndTakesTheKeys) {
 // any of its forms, which cancels the innermost dialog first and then the main window.
 struct EntryEnd {
     const char* script;
-    std::optional<long> calls;
+    long calls;     // the end of the run, should the close not come
     long sigtermAt; // 0: none
     const char* ends;
     long lastCall;
@@ -78,10 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         EntryEnd{"3 type Bob\n4 press Escape\n", 5, 0, CANCELLED, 5}, // the text is not taken
         EntryEnd{"3 press Backspace\n3 type Zoë!\n4 press Backspace\n4 press Return\n", 5, 0,
                  "entry:destroy, main:entry 1 'Zo\xEB', main:cancel, main:destroy", 5},
-        EntryEnd{"3 type Ann\n4 quit\n5 press Space\n", {}, 0, CANCELLED, 3},
-        EntryEnd{"", 4, 0, CANCELLED, 4}, // the end of a run
-        EntryEnd{"3 type Ann\n", {}, 4, CANCELLED, 4},
-        EntryEnd{"", {}, 2, CANCELLED, 2}, // a close requested before the entry opens
+        EntryEnd{"3 type Ann\n4 quit\n5 press Space\n", 9, 0, CANCELLED, 3},
+        EntryEnd{"", 4, 0, CANCELLED, 4},             // the end of a run
+        EntryEnd{"3 type Ann\n", 9, 4, CANCELLED, 4}, // SIGTERM
+        EntryEnd{"", 9, 2, CANCELLED, 2},             // SIGTERM before the entry opens
         // Close on the window menu takes the Alt+F4 path.
         EntryEnd{"3 down Alt\n3 press Space\n3 up Alt\n3 press Down\n3 press Return\n", 9, 0,
                  CANCELLED, 2}));

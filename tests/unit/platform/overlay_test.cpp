@@ -223,7 +223,7 @@ TEST_F(Overlay, GameStateIsTheSameAfterwardsAndTheDialogCentredInTheWindow) {
     glShadeModel(GL_FLAT);
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glListBase(1000);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 2); // the overlay font uses 1
     glEnableClientState(GL_VERTEX_ARRAY);
     const auto projection = Floats<16>(GL_PROJECTION_MATRIX);
     const auto modelview = Floats<16>(GL_MODELVIEW_MATRIX);
@@ -245,9 +245,11 @@ TEST_F(Overlay, GameStateIsTheSameAfterwardsAndTheDialogCentredInTheWindow) {
         EXPECT_TRUE(glIsEnabled(capability)) << capability;
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     const std::pair<GLenum, GLint> values[] = {
-        {GL_DEPTH_FUNC, GL_LEQUAL},   {GL_SHADE_MODEL, GL_FLAT}, {GL_MATRIX_MODE, GL_MODELVIEW},
-        {GL_LIST_BASE, 1000},         {GL_UNPACK_ALIGNMENT, 1},  {GL_PROJECTION_STACK_DEPTH, 1},
-        {GL_MODELVIEW_STACK_DEPTH, 1}};
+        {GL_DEPTH_FUNC, GL_LEQUAL},       {GL_SHADE_MODEL, GL_FLAT},
+        {GL_MATRIX_MODE, GL_MODELVIEW},   {GL_LIST_BASE, 1000},
+        {GL_UNPACK_ALIGNMENT, 2},         {GL_PROJECTION_STACK_DEPTH, 1},
+        {GL_MODELVIEW_STACK_DEPTH, 1},    {GL_ATTRIB_STACK_DEPTH, 0},
+        {GL_CLIENT_ATTRIB_STACK_DEPTH, 0}};
     for (const auto& [name, value] : values) {
         GLint now = 0;
         glGetIntegerv(name, &now);

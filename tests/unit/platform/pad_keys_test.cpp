@@ -31,9 +31,7 @@ protected:
     std::string down(int pad, PadButton button, bool toMain = true) {
         return text(pads.Button(pad, button, true, toMain));
     }
-    std::string up(int pad, PadButton button) {
-        return text(pads.Button(pad, button, false, true));
-    }
+    std::string up(int pad, PadButton b) { return text(pads.Button(pad, b, false, true)); }
     std::string lean(int pad, PadAxis axis, int value, bool toMain = true) {
         return text(pads.Axis(pad, axis, value, toMain));
     }
