@@ -49,7 +49,7 @@ template <class E> std::string fields(const E& e) {
     return out.str();
 }
 
-// The verbs the loop tests do not already run, and names in any case.
+// What no loop test's script shows: any case, text as typed and as Latin-1, pad and axis bounds.
 TEST(ScriptParse, ReadsVerbsAndNamesInAnyCaseTextLiterallyAndPadNumbers) {
     using A = ScriptAction;
     const struct {
