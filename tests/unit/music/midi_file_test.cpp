@@ -12,17 +12,12 @@ using namespace smf;
 
 namespace {
 
+// The song, or the error, that a file must give; the other answer throws, failing the test.
 MidiSong parsed(const Bytes& bytes) {
-    auto result = parseMidi(bytes.data(), bytes.size());
-    EXPECT_TRUE(std::holds_alternative<MidiSong>(result));
-    return std::holds_alternative<MidiSong>(result) ? std::get<MidiSong>(result) : MidiSong{};
+    return std::get<MidiSong>(parseMidi(bytes.data(), bytes.size()));
 }
-
 MidiError failure(const Bytes& bytes) {
-    auto result = parseMidi(bytes.data(), bytes.size());
-    EXPECT_TRUE(std::holds_alternative<MidiError>(result));
-    return std::holds_alternative<MidiError>(result) ? std::get<MidiError>(result)
-                                                     : MidiError::CannotOpen;
+    return std::get<MidiError>(parseMidi(bytes.data(), bytes.size()));
 }
 
 using Timeline = std::vector<std::pair<double, int>>; // ms, status

@@ -29,11 +29,8 @@ struct RecordingSink : MidiSink {
     void reset() override { ++resets; }
 };
 
-std::shared_ptr<const MidiSong> song(std::vector<MidiEvent> events, double lengthUs) {
-    auto s = std::make_shared<MidiSong>();
-    s->events = std::move(events);
-    s->lengthUs = lengthUs;
-    return s;
+std::shared_ptr<const MidiSong> song(std::vector<MidiEvent> events) {
+    return std::make_shared<const MidiSong>(MidiSong{0, 0, 0, std::move(events), 0});
 }
 
 // Renders total frames in buffers of the given size; returns the last buffer.
@@ -51,8 +48,7 @@ TEST(Sequencer, EventsArriveAtTheirFramesWhateverTheBufferSize) {
                              {10000, 0x90, 60, 90},
                              {10000, 0x90, 64, 90},
                              {1000000, 0x80, 60, 0},
-                             {1000010, 0x80, 64, 0}},
-                            2e6);
+                             {1000010, 0x80, 64, 0}});
     for (int buffer : {1, 64, 1000, 4096}) {
         Sequencer sequencer(RATE);
         RecordingSink sink;
@@ -70,16 +66,19 @@ TEST(Sequencer, EventsArriveAtTheirFramesWhateverTheBufferSize) {
     }
 }
 
-// Voices ring on past the song's length; an event at 1e21 us (4.4e22 frames, beyond 64
+// Voices ring on past the last event; an event at 1e21 us (4.4e22 frames, beyond 64
 // bits, where a hostile file can get) waits forever instead of overflowing to now.
 TEST(Sequencer, ItRendersOnPastTheEndAndAFarEventNeverComes) {
-    Sequencer sequencer(RATE);
-    RecordingSink sink;
-    sequencer.play(song({{0, 0x90, 60, 90}, {1e21, 0x80, 60, 0}}, 1000), 0, sink);
-    const std::vector<short> audio = renderFrames(sequencer, sink, 4096, 1024);
-    EXPECT_EQ(sink.sent.size(), 1u);
-    EXPECT_EQ(sink.frames, 4096u);
-    EXPECT_TRUE(std::all_of(audio.begin(), audio.end(), [](short v) { return v == 1; }));
+    const MidiEvent on{0, 0x90, 60, 90}, far{1e21, 0x80, 60, 0};
+    for (const auto& events : {std::vector<MidiEvent>{on}, std::vector<MidiEvent>{on, far}}) {
+        Sequencer sequencer(RATE);
+        RecordingSink sink;
+        sequencer.play(song(events), 0, sink);
+        const std::vector<short> audio = renderFrames(sequencer, sink, 4096, 1024);
+        EXPECT_EQ(sink.sent.size(), 1u);
+        EXPECT_EQ(sink.frames, 4096u);
+        EXPECT_TRUE(std::all_of(audio.begin(), audio.end(), [](short v) { return v == 1; }));
+    }
 }
 
 TEST(Sequencer, AStartPositionSkipsNotesButKeepsProgramsAndControllers) {
@@ -87,8 +86,7 @@ TEST(Sequencer, AStartPositionSkipsNotesButKeepsProgramsAndControllers) {
                              {0, 0x90, 60, 90},
                              {100000, 0xB0, 7, 100},
                              {200000, 0x80, 60, 0},
-                             {300000, 0x90, 62, 90}},
-                            4e5);
+                             {300000, 0x90, 62, 90}});
     Sequencer sequencer(RATE);
     RecordingSink sink;
     sequencer.play(piece, 250, sink);
@@ -105,7 +103,7 @@ TEST(Sequencer, AStartPositionSkipsNotesButKeepsProgramsAndControllers) {
 TEST(Sequencer, StoppedItIsSilentWithEveryVoiceCut) {
     Sequencer sequencer(RATE);
     RecordingSink sink;
-    const auto piece = song({{0, 0x90, 60, 90}, {500000, 0x80, 60, 0}}, 1e6);
+    const auto piece = song({{0, 0x90, 60, 90}, {500000, 0x80, 60, 0}});
     sequencer.play(piece, 0, sink);
     renderFrames(sequencer, sink, RATE / 2, 512);
     sequencer.stop(sink);
