@@ -1,37 +1,116 @@
 // Writers of small BMP/DIB files for the image tests: the headers field by field, so a test
 // can make exactly the variant it needs (bare or with file header, core or information
-// header, odd sizes, cut-short data), and temporary files to hand them to the readers.
+// header, odd sizes, cut-short data), the colours their pixels must come out as, and
+// temporary files (one folder per test process) to hand them to the readers.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
+using Rgb = std::array<int, 3>;
 
-void putLe16(Bytes& out, unsigned value);
-void putLe32(Bytes& out, std::uint32_t value);
-Bytes operator+(Bytes a, const Bytes& b);
+inline Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline Bytes le(std::uint32_t value, int bytes) {
+    Bytes out;
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<unsigned char>(value >> 8 * i));
+    return out;
+}
 
 // The 14-byte file header; the file size field is left 0, as readers must not need it.
-Bytes fileHeader(std::uint32_t pixelOffset);
-// An information header; `size` above 40 pads it with zeros to that length.
-Bytes infoHeader(std::int32_t width, std::int32_t height, unsigned bitCount,
-                 std::uint32_t compression = 0, std::uint32_t coloursUsed = 0,
-                 std::uint32_t size = 40);
-Bytes coreHeader(unsigned width, unsigned height, unsigned bitCount);
-// `count` colour entries of 4 (or 3) bytes, entry i = colourTableEntry(i).
-Bytes colourTable(int count, int entrySize);
-void colourTableEntry(int i, unsigned char& red, unsigned char& green, unsigned char& blue);
+inline Bytes fileHeader(std::uint32_t pixelOffset) {
+    return Bytes{'B', 'M'} + le(0, 8) + le(pixelOffset, 4);
+}
 
-// The colour the 24- and 32-bit writers give pixel (x, y), y counted in file row order.
-void patternColour(int x, int y, unsigned char& red, unsigned char& green, unsigned char& blue);
+// An information header; `size` above 40 pads it with zeros to that length.
+inline Bytes infoHeader(std::int32_t width, std::int32_t height, unsigned bitCount,
+                        std::uint32_t compression = 0, std::uint32_t coloursUsed = 0,
+                        std::uint32_t size = 40) {
+    Bytes out = le(size, 4) + le(std::uint32_t(width), 4) + le(std::uint32_t(height), 4) +
+                le(1, 2) + le(bitCount, 2) + le(compression, 4) + le(0, 12) + le(coloursUsed, 4);
+    out.resize(size < 40 ? 40 : size, 0);
+    return out;
+}
+
+inline Bytes coreHeader(unsigned width, unsigned height, unsigned bitCount) {
+    return le(12, 4) + le(width, 2) + le(height, 2) + le(1, 2) + le(bitCount, 2);
+}
+
+// Colour i of the tables the tests write, and of pixel (x, y) of the 24- and 32-bit rows
+// (y counted in file row order).
+inline Rgb tableColour(int i) {
+    return {(i * 7 + 1) & 0xFF, (255 - i) & 0xFF, (i * 3 + 2) & 0xFF};
+}
+inline Rgb patternColour(int x, int y) {
+    return {(x * 40 + 10) & 0xFF, (y * 30 + 20) & 0xFF, ((x + y) * 7 + 5) & 0xFF};
+}
+
+// A colour as a file stores it, blue first.
+inline Bytes bgr(const Rgb& c) {
+    return {Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])};
+}
+
+// `count` colour entries of 4 (or 3) bytes; the fourth byte is one no reader may take for a
+// colour.
+inline Bytes colourTable(int count, int entrySize) {
+    Bytes out;
+    for (int i = 0; i < count; ++i) {
+        const Rgb c = tableColour(i);
+        out = out +
+              Bytes{Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])} +
+              Bytes(entrySize - 3, 0x55);
+    }
+    return out;
+}
+
 // Rows of the pattern, blue-green-red (and a fourth byte for 32 bits), padded to 4 bytes.
-Bytes patternRows(int width, int rows, int bytesPerPixel);
+inline Bytes patternRows(int width, int rows, int bytesPerPixel) {
+    Bytes out;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb c = patternColour(x, y);
+            out = out +
+                  Bytes{Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])} +
+                  Bytes(bytesPerPixel - 3, 0xEE);
+        }
+        out.resize((out.size() + 3) / 4 * 4, 0);
+    }
+    return out;
+}
 
 // A whole 24-bit file with file header: header size 40, pixels at 54.
-Bytes bmp24(std::int32_t width, std::int32_t height);
+inline Bytes bmp24(std::int32_t width, std::int32_t height) {
+    return fileHeader(54) + infoHeader(width, height, 24) +
+           patternRows(width, height < 0 ? -height : height, 3);
+}
+
+inline std::string tempPath(const std::string& name) {
+    static const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("munchora_images_" + std::to_string(::getpid()));
+    // Registered once the folder's name is made, so the removal runs before it is destroyed.
+    static const bool made = std::filesystem::create_directories(folder) && !std::atexit([] {
+                                 std::error_code ignored;
+                                 std::filesystem::remove_all(tempPath(""), ignored);
+                             });
+    (void)made;
+    return (folder / name).string();
+}
 
 // Writes bytes to a file in the test's temporary folder and returns its path.
-std::string writeTempFile(const std::string& name, const Bytes& bytes);
-std::string tempPath(const std::string& name);
+inline std::string writeTempFile(const std::string& name, const Bytes& bytes) {
+    const std::string path = tempPath(name);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return path;
+}

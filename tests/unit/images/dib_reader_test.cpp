@@ -1,210 +1,120 @@
 // The DIB reader: headers of both kinds, every depth and compression it converts, the
-// colour table's size and place, row order, and the failures with their messages.
+// colour table's size and place, row order, short and hostile files, and the messages the
+// player sees for them.
 #include "bmp_bytes.h"
 
 #include "images/dib_reader.h"
+#include "platform/run_state.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <span>
 
 namespace {
 
-// Decodes a file that must succeed: an RGB picture, bottom row first, tightly packed.
-std::optional<Picture> decode(const Bytes& file) {
-    PictureReading reading = decodeDibImage(file);
-    EXPECT_EQ(reading.failure, "");
-    if (const auto& picture = reading.picture) {
-        EXPECT_EQ(picture->rowOrder, RowOrder::BottomFirst);
-        EXPECT_EQ(picture->bytesPerPixel, 3);
-        EXPECT_EQ(picture->pixels.size(),
-                  static_cast<std::size_t>(picture->width) * picture->height * 3);
-    }
-    return std::move(reading.picture);
+// The pixels of a picture, bottom row first as the DIB reader stores them.
+using Grid = std::vector<Rgb>;
+
+// The pattern's file rows 0 .. filled - 1 (the rest black); a top-down file's first row is
+// the top, stored last.
+Grid patternGrid(int width, int height, int filled, bool topDown = false) {
+    Grid grid;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int fileRow = topDown ? height - 1 - y : y;
+            grid.push_back(fileRow < filled ? patternColour(x, fileRow) : Rgb{});
+        }
+    return grid;
 }
 
-// Pixel (x, y) of a DIB picture, y counted from the bottom row (its first stored row).
-std::array<int, 3> pixel(const Picture& picture, int x, int y) {
-    const unsigned char* p = picture.pixel(x, y);
-    return {p[0], p[1], p[2]};
+// Colour-table entries by index; -1 is black.
+Grid tableGrid(std::initializer_list<int> indices) {
+    Grid grid;
+    for (int i : indices)
+        grid.push_back(i < 0 ? Rgb{} : tableColour(i));
+    return grid;
 }
 
-std::array<int, 3> tableColour(int i) {
-    unsigned char r, g, b;
-    colourTableEntry(i, r, g, b);
-    return {r, g, b};
-}
-
-std::array<int, 3> patternAt(int x, int fileRow) {
-    unsigned char r, g, b;
-    patternColour(x, fileRow, r, g, b);
-    return {r, g, b};
-}
-
-TEST(DibColorCount, FromDepthOrColoursUsed) {
-    struct Case {
-        Bytes header;
-        int count;
-    };
+// The depths' own counts show in where the decoder finds the pixels; here what they cannot.
+TEST(DibColorCount, ColoursUsedCountsAtAnyDepthAndShortHeadersGiveNone) {
     const Bytes info8 = infoHeader(1, 1, 8);
-    const Case cases[] = {
-        {coreHeader(1, 1, 1), 2},
-        {coreHeader(1, 1, 4), 16},
-        {coreHeader(1, 1, 8), 256},
-        {coreHeader(1, 1, 24), 0},
-        {infoHeader(1, 1, 1), 2},
-        {infoHeader(1, 1, 4), 16},
-        {infoHeader(1, 1, 8), 256},
-        {infoHeader(1, 1, 16), 0},
-        {infoHeader(1, 1, 8, 0, 100), 100},
-        {infoHeader(1, 1, 24, 0, 7), 7},
-        {Bytes(info8.begin(), info8.begin() + 39), 0},
-        {Bytes{12, 0}, 0},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(dibColorCount(c.header), c.count) << testing::PrintToString(c.header);
+    EXPECT_EQ(dibColorCount(infoHeader(1, 1, 24, 0, 7)), 7);
+    EXPECT_EQ(dibColorCount(Bytes(info8.begin(), info8.begin() + 39)), 0);
+    EXPECT_EQ(dibColorCount(Bytes{12, 0}), 0);
 }
 
-// Width 5 at 24 bits: file rows of 16 bytes, image rows of 15.
-TEST(DibReader, TwentyFourBitRowsLoseTheirPadding) {
-    const std::optional<Picture> image =
-        decode(fileHeader(54) + infoHeader(5, 3, 24) + patternRows(5, 3, 3));
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->width, 5);
-    EXPECT_EQ(image->height, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(pixel(*image, x, y), patternAt(x, y)) << x << "," << y;
-}
-
-TEST(DibReader, ThirtyTwoBitsDropTheFourthByte) {
-    const std::optional<Picture> image = decode(infoHeader(3, 2, 32) + patternRows(3, 2, 4));
-    ASSERT_TRUE(image);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(pixel(*image, x, y), patternAt(x, y));
-}
-
-// 5-5-5 words; 31 must widen to 255, 0 to 0, 16 to 132 (16 << 3 | 16 >> 2).
-TEST(DibReader, SixteenBitsWidenEachChannel) {
-    Bytes rows;
-    putLe16(rows, 31 << 10);    // red
-    putLe16(rows, 16 << 5 | 1); // half green, a trace of blue
-    putLe16(rows, 0x7FFF);      // white
-    putLe16(rows, 0);           // padding to 8 bytes
-    const std::optional<Picture> image = decode(infoHeader(3, 1, 16) + rows);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(pixel(*image, 0, 0), (std::array<int, 3>{255, 0, 0}));
-    EXPECT_EQ(pixel(*image, 1, 0), (std::array<int, 3>{0, 132, 8}));
-    EXPECT_EQ(pixel(*image, 2, 0), (std::array<int, 3>{255, 255, 255}));
-}
-
-TEST(DibReader, OneBitPixelsRunMostSignificantFirst) {
-    const Bytes rows{0b10110000, 0, 0, 0};
-    const std::optional<Picture> image = decode(infoHeader(4, 1, 1) + colourTable(2, 4) + rows);
-    ASSERT_TRUE(image);
-    const int expected[] = {1, 0, 1, 1};
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(pixel(*image, x, 0), tableColour(expected[x])) << x;
-}
-
-// Bare DIB, information header, 16 colours: pixels at 40 + 16 x 4 = 104.
-TEST(DibReader, BareDibPixelsFollowTheColourTable) {
-    const Bytes file = infoHeader(2, 1, 4) + colourTable(16, 4) + Bytes{0xF3, 0, 0, 0};
-    ASSERT_EQ(file.size(), 104u + 4);
-    const std::optional<Picture> image = decode(file);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(pixel(*image, 0, 0), tableColour(15));
-    EXPECT_EQ(pixel(*image, 1, 0), tableColour(3));
-}
-
-// Core header, 8 bits: 256 three-byte colours, pixels at 12 + 768 = 780.
-TEST(DibReader, CoreHeaderColoursWiden) {
-    const Bytes file =
+TEST(DibReader, ConvertsEveryDepthAndCompressionToRgbBottomRowFirst) {
+    Bytes words = le(31 << 10, 2) + le(16 << 5 | 1, 2) + le(0x7FFF, 2) + le(0, 2); // 5-5-5
+    const Bytes core8 =
         coreHeader(4, 2, 8) + colourTable(256, 3) + Bytes{0, 1, 254, 255, 7, 8, 9, 10};
-    const std::optional<Picture> image = decode(file);
-    ASSERT_TRUE(image);
-    const int expected[2][4] = {{0, 1, 254, 255}, {7, 8, 9, 10}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(pixel(*image, x, y), tableColour(expected[y][x]));
-    const std::optional<Picture> withFileHeader = decode(fileHeader(14 + 780) + file);
-    ASSERT_TRUE(withFileHeader);
-    EXPECT_EQ(pixel(*withFileHeader, 3, 1), tableColour(10));
-}
-
-// Colours used 100 at 8 bits: a table of 100 entries, pixels at 40 + 400 = 440; indices
-// beyond the table are black.
-TEST(DibReader, ColoursUsedSetsTheTableSize) {
-    const Bytes file = infoHeader(3, 1, 8, 0, 100) + colourTable(100, 4) + Bytes{99, 0, 100, 0};
-    const std::optional<Picture> image = decode(file);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(pixel(*image, 0, 0), tableColour(99));
-    EXPECT_EQ(pixel(*image, 1, 0), tableColour(0));
-    EXPECT_EQ(pixel(*image, 2, 0), (std::array<int, 3>{0, 0, 0}));
-}
-
-TEST(DibReader, TopDownFilesAreTurnedOver) {
-    const std::optional<Picture> image = decode(infoHeader(2, -3, 24) + patternRows(2, 3, 3));
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->height, 3);
-    for (int y = 0; y < 3; ++y) // file row 0 is the top: the last stored row
-        EXPECT_EQ(pixel(*image, 1, y), patternAt(1, 2 - y));
-}
-
-// 8 bits, 4 x 3: a run, an end of line, a literal of 3 (padded to 4 bytes), a delta of
-// (1, 0) and a run that overflows its row; skipped pixels stay black.
-TEST(DibReader, RunLengthEightBits) {
-    const Bytes codes{2, 5, 0, 0,             // row 0: 5 5 . ., end of line
-                      0, 3, 1, 2, 3, 0, 0, 0, // row 1: 1 2 3 ., end of line
-                      0, 2, 1, 0,             // pen from (0, 2) to (1, 2)
-                      9, 4, 0, 1};            // row 2: . 4 4 4 (rest dropped), end of bitmap
-    const std::optional<Picture> image =
-        decode(infoHeader(4, 3, 8, 1) + colourTable(256, 4) + codes);
-    ASSERT_TRUE(image);
-    const int black = -1;
-    const int expected[3][4] = {{5, 5, black, black}, {1, 2, 3, black}, {black, 4, 4, 4}};
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            const int index = expected[y][x];
-            const std::array<int, 3> colour =
-                index == black ? std::array<int, 3>{0, 0, 0} : tableColour(index);
-            EXPECT_EQ(pixel(*image, x, y), colour) << x << "," << y;
+    Bytes shortRows = infoHeader(2, 4, 24) + patternRows(2, 4, 3);
+    shortRows.resize(40 + 8 + 3); // one whole row of 8 bytes and a bit
+    const struct {
+        const char* what;
+        Bytes file;
+        int width, height;
+        Grid pixels;
+    } cases[] = {
+        {"24 bits, rows of 16 bytes for 15",
+         fileHeader(54) + infoHeader(5, 3, 24) + patternRows(5, 3, 3), 5, 3, patternGrid(5, 3, 3)},
+        {"32 bits drop the fourth byte", infoHeader(3, 2, 32) + patternRows(3, 2, 4), 3, 2,
+         patternGrid(3, 2, 2)},
+        {"top-down turned over", infoHeader(2, -3, 24) + patternRows(2, 3, 3), 2, 3,
+         patternGrid(2, 3, 3, true)},
+        {"short rows stay black", shortRows, 2, 4, patternGrid(2, 4, 1)},
+        // 31 widens to 255, 16 to 132 (16 << 3 | 16 >> 2).
+        {"16 bits",
+         infoHeader(3, 1, 16) + words,
+         3,
+         1,
+         {{255, 0, 0}, {0, 132, 8}, {255, 255, 255}}},
+        {"1 bit, most significant first",
+         infoHeader(4, 1, 1) + colourTable(2, 4) + Bytes{0b10110000, 0, 0, 0}, 4, 1,
+         tableGrid({1, 0, 1, 1})},
+        // Pixels after the 16-entry table, at 40 + 16 x 4.
+        {"4 bits, bare", infoHeader(2, 1, 4) + colourTable(16, 4) + Bytes{0xF3, 0, 0, 0}, 2, 1,
+         tableGrid({15, 3})},
+        {"8 bits, core header, 3-byte colours", core8, 4, 2,
+         tableGrid({0, 1, 254, 255, 7, 8, 9, 10})},
+        {"the same with a file header", fileHeader(14 + 780) + core8, 4, 2,
+         tableGrid({0, 1, 254, 255, 7, 8, 9, 10})},
+        // A table of 100 entries; indices beyond it are black.
+        {"colours used", infoHeader(3, 1, 8, 0, 100) + colourTable(100, 4) + Bytes{99, 0, 100, 0},
+         3, 1, tableGrid({99, 0, -1})},
+        // A run, an end of line, a literal of 3 (padded to 4 bytes), a delta of (1, 0) and a
+        // run that overflows its row; skipped pixels stay black.
+        {"RLE 8",
+         infoHeader(4, 3, 8, 1) + colourTable(256, 4) +
+             Bytes{2, 5, 0, 0, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 0, 9, 4, 0, 1},
+         4, 3, tableGrid({5, 5, -1, -1, 1, 2, 3, -1, -1, 4, 4, 4})},
+        // A run alternates the two nibbles; a literal of 5 nibbles takes 3 bytes padded to 4.
+        {"RLE 4",
+         infoHeader(5, 2, 4, 2) + colourTable(16, 4) +
+             Bytes{5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0, 0, 1},
+         5, 2, tableGrid({1, 2, 1, 2, 1, 3, 4, 5, 6, 7})},
+    };
+    for (const auto& c : cases) {
+        PictureReading reading = decodeDibImage(c.file);
+        EXPECT_EQ(reading.failure, "") << c.what;
+        ASSERT_TRUE(reading.picture) << c.what;
+        const Picture& picture = *reading.picture;
+        ASSERT_EQ(picture.width, c.width) << c.what;
+        ASSERT_EQ(picture.height, c.height) << c.what;
+        ASSERT_EQ(picture.rowOrder, RowOrder::BottomFirst);
+        ASSERT_EQ(picture.pixels.size(), c.pixels.size() * 3) << c.what;
+        for (std::size_t i = 0; i < c.pixels.size(); ++i) {
+            const unsigned char* p = &picture.pixels[3 * i];
+            EXPECT_EQ((Rgb{p[0], p[1], p[2]}), c.pixels[i]) << c.what << ", pixel " << i;
         }
     }
-}
-
-// 4 bits, 5 x 2: a run alternates the two nibbles; a literal of 5 nibbles takes 3 bytes
-// padded to 4.
-TEST(DibReader, RunLengthFourBits) {
-    const Bytes codes{5, 0x12, 0,    0,                    // row 0: 1 2 1 2 1
-                      0, 5,    0x34, 0x56, 0x70, 0, 0, 1}; // row 1: 3 4 5 6 7, end of bitmap
-    const std::optional<Picture> image =
-        decode(infoHeader(5, 2, 4, 2) + colourTable(16, 4) + codes);
-    ASSERT_TRUE(image);
-    const int expected[2][5] = {{1, 2, 1, 2, 1}, {3, 4, 5, 6, 7}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(pixel(*image, x, y), tableColour(expected[y][x])) << x << "," << y;
-}
-
-TEST(DibReader, ShortPixelDataKeepsTheWholeRows) {
-    Bytes file = infoHeader(2, 4, 24) + patternRows(2, 4, 3);
-    file.resize(40 + 8 + 3); // one whole row of 8 bytes and a bit
-    const std::optional<Picture> image = decode(file);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(pixel(*image, 1, 0), patternAt(1, 0));
-    EXPECT_EQ(pixel(*image, 1, 1), (std::array<int, 3>{0, 0, 0}));
 }
 
 TEST(DibReader, RefusesHostileAndUnknownFiles) {
     const Bytes header108 = infoHeader(2, 2, 24, 0, 0, 108);
     const char* const unknown = "Unknown DIB file format.";
     const char* const conversion = "Image file conversion error.";
-    const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
+    const std::tuple<const char*, Bytes, const char*> cases[] = {
         {"header 108", header108 + patternRows(2, 2, 3), unknown},
-        {"header 124", infoHeader(2, 2, 24, 0, 0, 124) + patternRows(2, 2, 3), unknown},
         {"header cut short", Bytes(header108.begin(), header108.begin() + 30), unknown},
         {"file header only", fileHeader(54), unknown},
         {"three bytes", Bytes{'B', 'M', 0}, unknown},
@@ -226,6 +136,29 @@ TEST(DibReader, RefusesHostileAndUnknownFiles) {
         const PictureReading reading = decodeDibImage(bytes);
         EXPECT_EQ(reading.failure, message) << what;
         EXPECT_FALSE(reading.picture) << what;
+    }
+}
+
+// What the player is told: one message a file, captioned "Error", naming the file when it
+// cannot be opened; a good file shows nothing.
+TEST(DibMessages, EachFailureShowsItsOneMessage) {
+    platform::CurrentRun().headless = true; // message boxes become lines on stderr
+    const std::string missing = tempPath("missing.bmp"), empty = writeTempFile("empty.bmp", {});
+    const std::pair<std::string, std::string> cases[] = {
+        {missing, "Error: Failed to open DIB file " + missing + ".\n\n"},
+        {empty, "Error: Failed to open DIB file " + empty + ".\n\n"},
+        {tempPath(""), "Error: Failed to open DIB file " + tempPath("") + ".\n\n"}, // a folder
+        {writeTempFile("v4.bmp", fileHeader(122) + infoHeader(2, 2, 24, 0, 0, 108) + Bytes(16)),
+         "Error: Unknown DIB file format.\n"},
+        {writeTempFile("fields.bmp", infoHeader(2, 2, 16, 3) + Bytes(16)),
+         "Error: Image file conversion error.\n"},
+        {writeTempFile("good.bmp", infoHeader(2, 2, 24) + Bytes(16)), ""},
+    };
+    for (const auto& [path, message] : cases) {
+        testing::internal::CaptureStderr();
+        const std::optional<Picture> picture = loadDibImage(path.c_str());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), message) << path;
+        EXPECT_EQ(picture.has_value(), message.empty()) << path;
     }
 }
 

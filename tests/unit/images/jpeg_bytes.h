@@ -9,8 +9,41 @@
 #include <jpeglib.h>
 
 // `pixels` holds width x height pixels of `components` bytes, top row first.
-Bytes encodeJpeg(int width, int height, int components, J_COLOR_SPACE space,
-                 const unsigned char* pixels);
+inline Bytes encodeJpeg(int width, int height, int components, J_COLOR_SPACE space,
+                        const unsigned char* pixels) {
+    jpeg_compress_struct compressor{};
+    jpeg_error_mgr errors{};
+    compressor.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&compressor);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&compressor, &buffer, &size);
+    compressor.image_width = JDIMENSION(width);
+    compressor.image_height = JDIMENSION(height);
+    compressor.input_components = components;
+    compressor.in_color_space = space;
+    jpeg_set_defaults(&compressor);
+    jpeg_set_quality(&compressor, 100, TRUE);
+    jpeg_start_compress(&compressor, TRUE);
+    while (compressor.next_scanline < compressor.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(pixels) +
+                       std::size_t(compressor.next_scanline) * width * components;
+        jpeg_write_scanlines(&compressor, &row, 1);
+    }
+    jpeg_finish_compress(&compressor);
+    jpeg_destroy_compress(&compressor);
+    Bytes out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
 
 // A colour picture whose top half is red (200, 30, 40) and bottom half blue (20, 40, 210).
-Bytes twoBandJpeg(int width, int height);
+inline Bytes twoBandJpeg(int width, int height) {
+    Bytes pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.insert(pixels.end(), {static_cast<unsigned char>(y < height / 2 ? 200 : 20),
+                                         static_cast<unsigned char>(y < height / 2 ? 30 : 40),
+                                         static_cast<unsigned char>(y < height / 2 ? 40 : 210)});
+    return encodeJpeg(width, height, 3, JCS_RGB, pixels.data());
+}

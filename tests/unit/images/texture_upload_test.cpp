@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -23,72 +22,49 @@ protected:
         platform::CurrentRun().headless = true; // message boxes become lines on stderr
         ASSERT_TRUE(testsupport::makeHeadlessGlContext());
     }
-
-    static GLint levelWidth() {
+    static GLint level(GLenum parameter) {
         GLint value = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &value);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, parameter, &value);
         return value;
     }
     // Level 0 of the bound texture, rows in the order GL keeps them (t = 0 first).
     static std::vector<unsigned char> texels(GLenum format, int components) {
-        GLint height = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-        std::vector<unsigned char> out(static_cast<std::size_t>(levelWidth()) * height *
-                                       components);
+        std::vector<unsigned char> out(std::size_t(level(GL_TEXTURE_WIDTH)) *
+                                       level(GL_TEXTURE_HEIGHT) * components);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, out.data());
         return out;
     }
-    static std::array<int, 3> rgbAt(const std::vector<unsigned char>& rgb, std::size_t i) {
-        return {rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]};
-    }
-    static std::array<int, 3> pattern(int x, int fileRow) {
-        unsigned char r, g, b;
-        patternColour(x, fileRow, r, g, b);
-        return {r, g, b};
+    // The bound RGB texture's texels against the pattern's file rows, listed from t = 0.
+    static void expectPatternRows(int width, std::initializer_list<int> fileRows) {
+        const std::vector<unsigned char> rgb = texels(GL_RGB, 3);
+        ASSERT_EQ(rgb.size(), std::size_t(width) * fileRows.size() * 3);
+        const unsigned char* p = rgb.data();
+        for (int fileRow : fileRows)
+            for (int x = 0; x < width; ++x, p += 3)
+                EXPECT_EQ((Rgb{p[0], p[1], p[2]}), patternColour(x, fileRow))
+                    << x << "," << fileRow;
     }
 };
 
-// A bottom-up file of 4 x 2: the file's second row is the picture's top and must be the
-// texture's first row.
-TEST_F(TextureUpload, BmpTextureStartsWithThePicturesTopRow) {
+// A bottom-up file: the 24-bit BMP texture starts with the picture's top row (the file's
+// last), the sphere map keeps the DIB's order (the file's first row first).
+TEST_F(TextureUpload, RowsReachTheTextureInTheReadersOrder) {
     GLuint name = 0;
     ASSERT_TRUE(loadBmpTexture(writeTempFile("board.bmp", bmp24(4, 2)).c_str(), GL_CLAMP, name));
     EXPECT_NE(name, 0u);
-    ASSERT_EQ(levelWidth(), 4);
-    const std::vector<unsigned char> rgb = texels(GL_RGB, 3);
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(rgbAt(rgb, x), pattern(x, 1)) << x;
-        EXPECT_EQ(rgbAt(rgb, 4 + x), pattern(x, 0)) << x;
-    }
+    expectPatternRows(4, {1, 0});
+    loadSphereMapTexture(writeTempFile("Hero.bmp", bmp24(2, 2)).c_str());
+    expectPatternRows(2, {0, 1});
 }
 
-TEST_F(TextureUpload, UnreadableBmpShowsTheBoardMessageAndLeavesTheNameAlone) {
-    const std::string eightBit = writeTempFile(
-        "eight.bmp", fileHeader(54 + 1024) + infoHeader(2, 2, 8) + colourTable(256, 4) + Bytes(8));
-    for (const std::string& path : {eightBit, tempPath("absent.bmp")}) {
-        GLuint name = 777;
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(loadBmpTexture(path.c_str(), GL_CLAMP, name));
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Board: Can't load image\n");
-        EXPECT_EQ(name, 777u);
-    }
-}
-
-TEST_F(TextureUpload, TitleTextureStartsWithThePicturesTopRow) {
-    loadTitleTexture(writeTempFile("First.jpg", twoBandJpeg(64, 32)).c_str());
-    ASSERT_EQ(levelWidth(), 64);
-    const std::vector<unsigned char> rgb = texels(GL_RGB, 3);
-    EXPECT_NEAR(rgb.front(), 200, 6); // the red band is the top
-    EXPECT_NEAR(rgb.back(), 210, 6);  // the blue band the bottom
-}
-
-TEST_F(TextureUpload, GreyTitleIsWidenedToRgb) {
+// A grey title, darker row by row: widened to RGB, top row first.
+TEST_F(TextureUpload, TitleIsWidenedToRgbTopRowFirst) {
     std::vector<unsigned char> grey(32 * 16);
     for (std::size_t i = 0; i < grey.size(); ++i)
-        grey[i] = static_cast<unsigned char>(i % 32 * 8);
+        grey[i] = static_cast<unsigned char>(255 - i / 32 * 16);
     const Bytes file = encodeJpeg(32, 16, 1, JCS_GRAYSCALE, grey.data());
-    loadTitleTexture(writeTempFile("grey.jpg", file).c_str());
+    loadTitleTexture(writeTempFile("First.jpg", file).c_str());
     const std::vector<unsigned char> rgb = texels(GL_RGB, 3);
     ASSERT_EQ(rgb.size(), grey.size() * 3);
     for (std::size_t i = 0; i < grey.size(); ++i) {
@@ -98,14 +74,6 @@ TEST_F(TextureUpload, GreyTitleIsWidenedToRgb) {
     }
 }
 
-TEST_F(TextureUpload, MissingTitleStillGivesAnEmptyTextureSilently) {
-    testing::internal::CaptureStderr();
-    const GLuint name = loadTitleTexture(tempPath("absent.jpg").c_str());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_NE(name, 0u);
-    EXPECT_EQ(levelWidth(), 0);
-}
-
 // Black, near-black and white: alpha 0 (not drawn); (10, 10, 10) gives -floor(30 / 3) = -10,
 // low byte 246; white gives -255, low byte 1.
 TEST_F(TextureUpload, ShadowAlphaComesFromTheBrightness) {
@@ -113,32 +81,34 @@ TEST_F(TextureUpload, ShadowAlphaComesFromTheBrightness) {
     loadShadowTexture(writeTempFile("Shadow.bmp", infoHeader(4, 1, 24) + rows).c_str());
     const std::vector<unsigned char> pairs = texels(GL_LUMINANCE_ALPHA, 2);
     ASSERT_EQ(pairs.size(), 8u);
-    EXPECT_EQ(pairs[1], 0);
-    EXPECT_EQ(pairs[3], 246);
-    EXPECT_EQ(pairs[5], 1);
-    EXPECT_EQ(pairs[7], 0);
+    EXPECT_EQ((std::vector<int>{pairs[1], pairs[3], pairs[5], pairs[7]}),
+              (std::vector<int>{0, 246, 1, 0}));
 }
 
-// The file's first row, the picture's bottom, must be the texture's first row.
-TEST_F(TextureUpload, SphereMapKeepsTheDibRowOrder) {
-    loadSphereMapTexture(
-        writeTempFile("Hero.bmp", infoHeader(2, 2, 24) + patternRows(2, 2, 3)).c_str());
-    const std::vector<unsigned char> rgb = texels(GL_RGB, 3);
-    ASSERT_EQ(rgb.size(), 12u);
-    for (int x = 0; x < 2; ++x) {
-        EXPECT_EQ(rgbAt(rgb, x), pattern(x, 0)) << x;
-        EXPECT_EQ(rgbAt(rgb, 2 + x), pattern(x, 1)) << x;
-    }
-}
-
-TEST_F(TextureUpload, UnreadableHeroPicturesGetPlainSubstitutes) {
+// The board's message, the name left alone; the title empty and silent; the Hero's pictures
+// plain substitutes after the reader's message.
+TEST_F(TextureUpload, UnreadableFilesGiveTheirMessagesAndFallbacks) {
+    const std::string eightBit = writeTempFile(
+        "eight.bmp", fileHeader(54 + 1024) + infoHeader(2, 2, 8) + colourTable(256, 4) + Bytes(8));
     const std::string missing = tempPath("absent.bmp");
+    for (const std::string& path : {eightBit, missing}) {
+        GLuint name = 777;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(loadBmpTexture(path.c_str(), GL_CLAMP, name));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "Board: Can't load image\n");
+        EXPECT_EQ(name, 777u);
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_NE(loadTitleTexture(tempPath("absent.jpg").c_str()), 0u);
+    EXPECT_EQ(level(GL_TEXTURE_WIDTH), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
     testing::internal::CaptureStderr();
     const GLuint shadow = loadShadowTexture(missing.c_str());
-    ASSERT_EQ(levelWidth(), 1);
+    ASSERT_EQ(level(GL_TEXTURE_WIDTH), 1);
     EXPECT_EQ(texels(GL_LUMINANCE_ALPHA, 2)[1], 0); // fully transparent
     const GLuint sphere = loadSphereMapTexture(missing.c_str());
-    ASSERT_EQ(levelWidth(), 1);
+    ASSERT_EQ(level(GL_TEXTURE_WIDTH), 1);
     EXPECT_EQ(texels(GL_RGB, 3), (std::vector<unsigned char>{192, 192, 192}));
     const std::string message = "Error: Failed to open DIB file " + missing + ".\n\n";
     EXPECT_EQ(testing::internal::GetCapturedStderr(), message + message);

@@ -1,163 +1,112 @@
 // What the audio device puts out, recorded by SDL's disk driver: music heard after start
 // and silent after stop, a sound effect mixed over it, and effects cutting each other off.
 // The disk driver writes in real time, so the tests wait for the recording to grow.
+// Positions in the recording count 16-bit samples, two a stereo frame.
 #include "platform/audio.h"
 #include "platform/system.h"
-#include "unit/music/clocked_music.h"
 #include "unit/music/smf.h"
 #include "unit/music/work_folder.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
 #include <thread>
 
 namespace {
 
-constexpr int RATE = 44100;
-constexpr size_t FRAME_BYTES = 4;
-constexpr size_t WINDOW = 1024;                     // frames, one device buffer
-constexpr size_t MARGIN = 2 * WINDOW * FRAME_BYTES; // a buffer rendered but not yet written
-
-size_t bytesFor(double seconds) {
-    return size_t(seconds * RATE) * FRAME_BYTES;
-}
+constexpr uint32_t RATE = 44100;
+constexpr size_t BUFFER = 2 * 1024; // one device buffer of 1024 frames
 
 // A stereo 16-bit WAV holding one constant level: easy to find in the mix.
 std::vector<uint8_t> levelWav(int16_t level, double seconds) {
-    const uint32_t data = uint32_t(bytesFor(seconds));
-    std::vector<uint8_t> out;
-    auto put = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.push_back(uint8_t(v >> (8 * i)));
-    };
-    out = {'R', 'I', 'F', 'F'};
-    put(36 + data, 4);
-    for (char c : std::string("WAVEfmt "))
-        out.push_back(uint8_t(c));
-    put(16, 4), put(1, 2), put(2, 2), put(RATE, 4), put(RATE * 4, 4), put(4, 2), put(16, 2);
-    for (char c : std::string("data"))
-        out.push_back(uint8_t(c));
-    put(data, 4);
-    for (uint32_t i = 0; i < data / 2; ++i)
-        put(uint16_t(level), 2);
+    const uint32_t bytes = uint32_t(seconds * RATE) * 4;
+    // PCM, 2 channels, RATE frames of 4 bytes a second, 16 bits; little-endian as the host.
+    const uint32_t fields[] = {0,        36 + bytes,   0, 0,    16, 1 | 2 << 16, RATE,
+                               RATE * 4, 4 | 16 << 16, 0, bytes};
+    std::vector<uint8_t> out(44 + bytes);
+    std::memcpy(out.data(), fields, 44);
+    for (const auto& [at, tag] :
+         {std::pair<int, const char*>{0, "RIFF"}, {8, "WAVE"}, {12, "fmt "}, {36, "data"}})
+        std::memcpy(&out[size_t(at)], tag, 4);
+    for (size_t i = 44; i < out.size(); i += 2)
+        std::memcpy(&out[i], &level, 2);
     return out;
-}
-
-// A C major chord struck every quarter of a second for count beats.
-std::vector<uint8_t> repeatedChord(int count) {
-    smf::Bytes body;
-    for (int i = 0; i < count; ++i)
-        for (uint8_t key : {60, 64, 67})
-            smf::append(body, {smf::event(key == 60 && i ? 1 : 0, {0x90, key, 100})});
-    smf::append(body, {smf::endOfTrack(240)});
-    smf::Bytes file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 2}; // 2 ticks a quarter
-    smf::append(file, {{'M', 'T', 'r', 'k'}, smf::be32(uint32_t(body.size())), body});
-    return file;
 }
 
 class AudioOutput : public WorkFolder {
 protected:
     void SetUp() override {
         WorkFolder::SetUp();
-        recording_ = pathOf("recording.raw");
         setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", recording_.c_str(), 1);
+        setenv("SDL_DISKAUDIOFILE", pathOf("recording.raw").c_str(), 1);
         ASSERT_TRUE(platform::OpenAudio());
     }
     void TearDown() override {
         platform::CloseAudio();
         WorkFolder::TearDown();
     }
-
     size_t recorded() const {
         std::error_code error;
-        const auto size = std::filesystem::file_size(recording_, error);
-        return error ? 0 : size_t(size);
+        const auto bytes = std::filesystem::file_size(pathOf("recording.raw"), error);
+        return error ? 0 : size_t(bytes) / 2;
     }
-    // Waits (at most 10 s) for the recording to grow by seconds of sound; returns the
-    // size it had before.
+    // Waits (at most 10 s) for seconds more sound; returns where the recording stood.
     size_t record(double seconds) const {
-        const size_t from = recorded();
-        for (int i = 0; i < 1000 && recorded() < from + bytesFor(seconds); ++i)
+        const size_t from = recorded(), to = from + size_t(seconds * RATE) * 2;
+        for (int i = 0; i < 1000 && recorded() < to; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_GE(recorded(), from + bytesFor(seconds));
+        EXPECT_GE(recorded(), to);
         return from;
     }
+    // Closes the device and reads the whole recording.
     std::vector<int16_t> samples() const {
-        std::vector<int16_t> out(recorded() / 2);
-        std::ifstream in(recording_, std::ios::binary);
-        in.read(reinterpret_cast<char*>(out.data()), std::streamsize(out.size() * 2));
+        platform::CloseAudio();
+        std::vector<int16_t> out(recorded());
+        std::ifstream(pathOf("recording.raw"), std::ios::binary)
+            .read(reinterpret_cast<char*>(out.data()), std::streamsize(out.size() * 2));
         return out;
     }
-
-private:
-    std::string recording_;
 };
 
-struct Level {
-    double mean = 0, rms = 0, spread = 0; // spread: RMS around the mean
-};
-
-// The level of the samples between two byte offsets of the recording.
-Level levelOf(const std::vector<int16_t>& s, size_t fromByte, size_t toByte) {
-    Level level;
-    const size_t from = fromByte / 2, to = std::min(toByte / 2, s.size());
-    if (to <= from)
-        return level;
+// The mean of samples [from, to) and their RMS around it.
+std::pair<double, double> levelOf(const std::vector<int16_t>& s, size_t from, size_t to) {
+    to = std::min(to, s.size());
     double sum = 0, squares = 0;
     for (size_t i = from; i < to; ++i)
         sum += s[i], squares += double(s[i]) * s[i];
-    level.mean = sum / double(to - from);
-    level.rms = std::sqrt(squares / double(to - from));
-    level.spread = std::sqrt(std::max(0.0, level.rms * level.rms - level.mean * level.mean));
-    return level;
+    const double n = std::max(1.0, double(to) - double(from)), mean = sum / n;
+    return {mean, std::sqrt(std::max(0.0, squares / n - mean * mean))};
 }
-
-// The constant level of each device buffer that holds a single value throughout, in order,
-// repeats merged: the sequence of effects that played whole buffers.
-std::vector<int> steadyLevels(const std::vector<int16_t>& s) {
-    std::vector<int> levels;
-    for (size_t at = 0; at + 2 * WINDOW <= s.size(); at += 2 * WINDOW) {
-        const bool steady = std::all_of(s.begin() + long(at), s.begin() + long(at + 2 * WINDOW),
-                                        [&](int16_t v) { return v == s[at]; });
-        if (steady && (levels.empty() || levels.back() != s[at]))
-            levels.push_back(s[at]);
-    }
-    return levels;
-}
-
-} // namespace
 
 TEST_F(AudioOutput, MusicIsHeardAfterStartSilentAfterStopAndAnEffectMixesIn) {
-    writeFile(MUSIC_FILE, repeatedChord(40));
+    std::vector<smf::Bytes> chords; // C major struck every quarter second (2 ticks a quarter)
+    for (int i = 0; i < 40; ++i)
+        for (uint8_t key : {60, 64, 67})
+            chords.push_back(smf::event(key == 60 && i ? 1 : 0, {0x90, key, 100}));
+    writeFile(MUSIC_FILE, smf::file(0, 2, {smf::track(chords)}));
     writeFile("step.wav", levelWav(8000, 0.3));
     ClockedMusicDialog music;
     music.Create(nullptr);
-    const size_t started = recorded();
     music.start();
     ASSERT_NE(music.midiOut, 0u);
-    record(0.6);
-    const size_t effect = recorded();
+    // Two buffers rendered before a change may not have reached the recording yet.
+    const size_t started = record(0.6) + 2 * BUFFER, effect = recorded();
     platform::PlaySound("step.wav");
     record(0.8);
     const size_t stopped = recorded();
     music.stop();
     record(0.5);
-    platform::CloseAudio();
     const std::vector<int16_t> s = samples();
+    EXPECT_GT(levelOf(s, started, effect).second, 500); // -36 dBFS at least while it plays
+    EXPECT_EQ(levelOf(s, stopped + 2 * BUFFER, s.size()), std::make_pair(0.0, 0.0));
 
-    // -36 dBFS RMS at least while the music plays, and nothing at all once it has stopped.
-    EXPECT_GT(levelOf(s, started + MARGIN, effect).rms, 500);
-    EXPECT_EQ(levelOf(s, stopped + MARGIN, s.size() * 2).rms, 0);
-
-    // Somewhere after PlaySound a buffer's average sits near the effect's level while the
+    // Somewhere after PlaySound a buffer's mean sits near the effect's level while the
     // music still moves around it: the effect is mixed over the music, not in place of it.
     bool mixed = false;
-    for (size_t at = effect; at + WINDOW * FRAME_BYTES < stopped; at += WINDOW * FRAME_BYTES) {
-        const Level w = levelOf(s, at, at + WINDOW * FRAME_BYTES);
-        mixed = mixed || (std::fabs(w.mean - 8000) < 2000 && w.spread > 300);
+    for (size_t at = effect; at + BUFFER < stopped; at += BUFFER) {
+        const auto [mean, spread] = levelOf(s, at, at + BUFFER);
+        mixed = mixed || (std::fabs(mean - 8000) < 2000 && spread > 300);
     }
     EXPECT_TRUE(mixed);
 }
@@ -170,9 +119,16 @@ TEST_F(AudioOutput, ANewEffectCutsOffTheOldAndAMissingOrBrokenOneLeavesSilence) 
         platform::PlaySound(name);
         record(0.3);
     }
-    platform::CloseAudio();
-    // Mixed together, up and down would cancel to 0 between them; cut off, down follows up.
-    std::vector<int> levels = steadyLevels(samples());
+    // The level of each buffer that holds one value throughout, repeats merged: mixed
+    // together, up and down would cancel to 0 between them; cut off, down follows up.
+    const std::vector<int16_t> s = samples();
+    std::vector<int> levels;
+    for (size_t at = 0; at + BUFFER <= s.size(); at += BUFFER) {
+        const bool steady =
+            std::all_of(&s[at], &s[at] + BUFFER, [&](int16_t v) { return v == s[at]; });
+        if (steady && (levels.empty() || levels.back() != s[at]))
+            levels.push_back(s[at]);
+    }
     if (!levels.empty() && levels.front() == 0)
         levels.erase(levels.begin()); // the silence before the first effect
     EXPECT_EQ(levels, (std::vector<int>{8000, -8000, 0, 8000, 0}));
@@ -186,3 +142,5 @@ TEST(AudioWithoutDevice, EverythingRunsOnSilently) {
     EXPECT_EQ(midiOutOpen(&handle, MIDI_MAPPER), MIDI_OUT_NO_DRIVER);
     EXPECT_EQ(handle, 0u);
 }
+
+} // namespace

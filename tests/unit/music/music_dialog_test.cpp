@@ -1,20 +1,45 @@
 // The music window: the messages for a missing file and a missing output, the restart
-// check on its clock, and F2 (stop, then start) playing the piece from its beginning.
+// check on its clock (never at the length, across the clock's wrap, not counting paused
+// time), pause and resume, and F2 (stop, then start) playing the piece from its beginning.
 #include "music/music_dialog.h"
 #include "platform/audio.h"
-#include "unit/music/clocked_music.h"
 #include "unit/music/smf.h"
 #include "unit/music/work_folder.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <thread>
 
 namespace {
 
 using Messages = std::vector<std::string>;
-
 class MusicDialogTest : public WorkFolder {};
+
+// Plays a script of steps "<action> <clock> -> <start tick> <on|off>": at that clock the
+// player (or, for "check", the 1000 ms timer) acts; then the piece must count as started at
+// that tick, and be playing or not.
+void play(ClockedMusicDialog& music, const char* script) {
+    const std::map<std::string, std::function<void()>> actions{
+        {"start", [&] { music.start(); }},
+        {"stop", [&] { music.stop(); }},
+        {"pause", [&] { music.pause(); }},
+        {"resume", [&] { music.resume(); }},
+        {"check", [&] { music.OnTimer(MUSIC_TIMER_ID); }}};
+    char action[8], state[4];
+    unsigned tick = 0;
+    int used = 0;
+    for (const char* p = script;
+         std::sscanf(p, " %7s %u -> %u %3[a-z]%n", action, &music.now, &tick, state, &used) == 4;
+         p += used + (p[used] == ';')) {
+        actions.at(action)();
+        EXPECT_EQ(music.startTick, tick) << action << " at " << music.now;
+        EXPECT_EQ(music.control().isPlaying(), state == std::string("on"))
+            << action << " at " << music.now;
+    }
+}
 
 // Waits (at most 10 s) until the output has played at least ms of the piece.
 bool playedFor(double ms) {
@@ -25,80 +50,60 @@ bool playedFor(double ms) {
 
 } // namespace
 
-TEST_F(MusicDialogTest, AMissingFileIsReportedAndNeverRestarted) {
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    EXPECT_EQ(music.messages, Messages{"Error = -1"});
-    music.now = 500;
-    music.start();
-    EXPECT_EQ(music.lengthMs, -1);
-    for (uint32_t later : {2000u, 100000u, 4000000000u}) {
-        music.now = later;
-        music.OnTimer(MUSIC_TIMER_ID);
-        EXPECT_EQ(music.startTick, 500u);
+TEST_F(MusicDialogTest, BadFilesAndAMissingOutputAreEachSaidOnce) {
+    const std::pair<smf::Bytes, Messages> files[] = {
+        {{}, {"Error = -1"}},
+        {{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 2, 0, 1, 1, 0xE0}, {"Error = -5"}},
+        {smf::heldNote(2500), {}},
+    };
+    for (const auto& [bytes, messages] : files) {
+        std::filesystem::remove(MUSIC_FILE);
+        if (!bytes.empty())
+            writeFile(MUSIC_FILE, bytes);
+        ClockedMusicDialog music;
+        music.Create(nullptr);
+        EXPECT_EQ(music.messages, messages);
     }
-}
-
-TEST_F(MusicDialogTest, ACorruptFileIsReportedWithItsCode) {
-    writeFile(MUSIC_FILE, {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 2, 0, 1, 1, 0xE0});
+    // No audio device: the player is told once, and the restart check retries quietly.
     ClockedMusicDialog music;
     music.Create(nullptr);
-    EXPECT_EQ(music.messages, Messages{"Error = -5"});
-}
-
-TEST_F(MusicDialogTest, RestartsOnTheFirstCheckAfterTheLengthAndNeverBefore) {
-    writeFile(MUSIC_FILE, smf::heldNote(2500));
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    EXPECT_TRUE(music.messages.empty());
-    music.now = 10000;
-    music.start();
-    EXPECT_EQ(music.lengthMs, 2500);
-    EXPECT_EQ(music.timerId, MUSIC_TIMER_ID);
-    for (uint32_t check : {11000u, 12000u, 12500u}) { // 12500: exactly the length, not past it
-        music.now = check;
-        music.OnTimer(MUSIC_TIMER_ID);
-        EXPECT_EQ(music.startTick, 10000u) << check;
-    }
-    music.now = 12501;
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 12501u);
-    music.now = 13501;
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 12501u);
-}
-
-TEST_F(MusicDialogTest, TheRestartCheckCountsAcrossTheClocksWrap) {
-    writeFile(MUSIC_FILE, smf::heldNote(2500));
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    music.now = 0xFFFFF000; // 4096 ms before the wrap
-    music.start();
-    music.now = 0xFFFFF000 + 2000u; // wrapped: 2000 ms later
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 0xFFFFF000);
-    music.now = 0xFFFFF000 + 3000u;
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 0xFFFFF000 + 3000u);
-}
-
-TEST_F(MusicDialogTest, WithoutAnOutputItSaysSoOnceAndStillRequestsPlayback) {
-    writeFile(MUSIC_FILE, smf::heldNote(2500));
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    music.start();
+    play(music, "start 0 -> 0 on; check 3000 -> 3000 on");
     EXPECT_EQ(music.messages, Messages{"Error opening Mapper"});
     EXPECT_EQ(music.midiOut, 0u);
-    EXPECT_TRUE(music.control().isPlaying());
-    music.now = 3000; // the restart check tries again, quietly
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 3000u);
-    EXPECT_EQ(music.messages.size(), 1u);
-    music.stop();
-    EXPECT_FALSE(music.control().isPlaying());
 }
 
-TEST_F(MusicDialogTest, PressingF2TwicePlaysFromTheBeginning) {
+// A 2500 ms piece restarts on the first check past its length, never at it; paused time
+// does not count as played (resumed at 60000, it is as if started 1000 ms before); a second
+// pause keeps the first position; F2 (stop) while paused ends the pause.
+TEST_F(MusicDialogTest, TheRestartCheckRunsOnTheFirstCheckPastTheLength) {
+    const std::pair<bool, const char*> scripts[] = {
+        // with the piece, or no file at all
+        {false, "start 500 -> 500 on; check 2000 -> 500 on; check 4000000000 -> 500 on"},
+        {true, "start 10000 -> 10000 on; check 11000 -> 10000 on; check 12500 -> 10000 on; "
+               "check 12501 -> 12501 on; check 13501 -> 12501 on"},
+        {true, "start 4294966296 -> 4294966296 on; check 1500 -> 4294966296 on; " // the wrap
+               "check 1501 -> 1501 on"},
+        {true, "start 1000 -> 1000 on; pause 2000 -> 1000 off; check 60000 -> 1000 off; "
+               "resume 60000 -> 59000 on; check 61500 -> 59000 on; check 61501 -> 61501 on"},
+        {true, "pause 0 -> 0 off; resume 0 -> 0 off; start 100 -> 100 on; stop 100 -> 100 off; "
+               "pause 100 -> 100 off; resume 100 -> 100 off; start 200 -> 200 on; "
+               "pause 600 -> 200 off; pause 700 -> 200 off; resume 1000 -> 600 on; "
+               "pause 1100 -> 600 off; stop 5000 -> 600 off; resume 5000 -> 600 off; "
+               "start 6000 -> 6000 on"},
+    };
+    for (const auto& [file, script] : scripts) {
+        SCOPED_TRACE(script);
+        std::filesystem::remove(MUSIC_FILE);
+        if (file)
+            writeFile(MUSIC_FILE, smf::heldNote(2500));
+        ClockedMusicDialog music;
+        music.Create(nullptr);
+        play(music, script);
+    }
+}
+
+// On a real (silent) output: F2 twice starts from the beginning, resume plays on.
+TEST_F(MusicDialogTest, TheOutputRestartsOnF2AndPlaysOnAfterAPause) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_TRUE(platform::OpenAudio());
     writeFile(MUSIC_FILE, smf::heldNote(20000));
@@ -115,75 +120,7 @@ TEST_F(MusicDialogTest, PressingF2TwicePlaysFromTheBeginning) {
         music.start();
         // The audio thread plays on meanwhile, 23 ms a buffer: well short of where it stopped.
         EXPECT_LT(outputPositionMs(), 300);
-        music.DestroyWindow();
-        EXPECT_FALSE(music.control().isPlaying());
-        EXPECT_EQ(music.midiOut, 0u);
-        EXPECT_EQ(outputPositionMs(), 0);
-    }
-    platform::CloseAudio();
-}
 
-TEST_F(MusicDialogTest, PausedTimeDoesNotCountAsPlayedByTheRestartCheck) {
-    writeFile(MUSIC_FILE, smf::heldNote(2500));
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    music.now = 1000;
-    music.start();
-    music.now = 2000; // 1000 ms played
-    music.pause();
-    EXPECT_TRUE(music.paused());
-    EXPECT_FALSE(music.control().isPlaying());
-    music.now = 60000; // a long look away: no check runs, nothing restarts
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 1000u) << "a stray check while paused sees the old start";
-    music.resume();
-    EXPECT_FALSE(music.paused());
-    EXPECT_TRUE(music.control().isPlaying());
-    EXPECT_EQ(music.startTick, 59000u) << "as if started 1000 ms before";
-    for (uint32_t check : {60500u, 61500u}) { // 61500: 2500 ms played, not past the length
-        music.now = check;
-        music.OnTimer(MUSIC_TIMER_ID);
-        EXPECT_EQ(music.startTick, 59000u) << check;
-    }
-    music.now = 61501;
-    music.OnTimer(MUSIC_TIMER_ID);
-    EXPECT_EQ(music.startTick, 61501u) << "restarted once the whole piece has played";
-}
-
-TEST_F(MusicDialogTest, PauseAndResumeOnlyActOnPlayingOrPausedMusic) {
-    writeFile(MUSIC_FILE, smf::heldNote(2500));
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    music.pause(); // never started
-    EXPECT_FALSE(music.paused());
-    music.resume();
-    EXPECT_FALSE(music.control().isPlaying());
-    music.now = 100;
-    music.start();
-    music.stop(); // F2 off
-    music.pause();
-    EXPECT_FALSE(music.paused());
-    music.start();
-    music.now = 600;
-    music.pause();
-    music.pause(); // a second pause keeps the first position
-    music.now = 5000;
-    music.stop(); // F2 while paused ends the pause: on again starts from the beginning
-    EXPECT_FALSE(music.paused());
-    music.resume();
-    EXPECT_FALSE(music.control().isPlaying());
-    music.start();
-    EXPECT_EQ(music.startTick, 5000u);
-}
-
-TEST_F(MusicDialogTest, ResumePlaysOnFromWherePauseHeldIt) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ASSERT_TRUE(platform::OpenAudio());
-    writeFile(MUSIC_FILE, smf::heldNote(20000));
-    {
-        ClockedMusicDialog music;
-        music.Create(nullptr);
-        music.start();
         music.now = 1500;
         music.pause();
         EXPECT_EQ(outputPositionMs(), 0) << "the output is silent while paused";
@@ -192,6 +129,9 @@ TEST_F(MusicDialogTest, ResumePlaysOnFromWherePauseHeldIt) {
         EXPECT_GE(outputPositionMs(), 1500) << "not from the beginning";
         EXPECT_LT(outputPositionMs(), 1800);
         music.DestroyWindow();
+        EXPECT_FALSE(music.control().isPlaying());
+        EXPECT_EQ(music.midiOut, 0u);
+        EXPECT_EQ(outputPositionMs(), 0);
     }
     platform::CloseAudio();
 }

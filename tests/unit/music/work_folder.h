@@ -1,6 +1,10 @@
 // A fresh, empty working directory for each test, since the game finds its music and sound
 // files by bare name in the working directory; the previous one is restored afterwards.
+// And the music window on a clock the test sets, with its message boxes collected instead
+// of shown (a desktop message box would wait for a person).
 #pragma once
+
+#include "music/music_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +38,14 @@ protected:
 private:
     std::filesystem::path previous_;
     std::filesystem::path folder_;
+};
+
+class ClockedMusicDialog : public MusicDialog {
+public:
+    uint32_t now = 0;
+    mutable std::vector<std::string> messages;
+
+protected:
+    uint32_t tickCount() const override { return now; }
+    void report(const char* text) const override { messages.emplace_back(text); }
 };

@@ -9,13 +9,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 class ScratchFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         home_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "munchora-XXXXXX");
+        std::string pattern = std::filesystem::temp_directory_path() / "munchora-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
         std::filesystem::current_path(folder_);
@@ -33,9 +32,9 @@ protected:
         std::ifstream in(name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    int filesInFolder() const {
-        return int(std::distance(std::filesystem::directory_iterator(folder_),
-                                 std::filesystem::directory_iterator()));
+    static long filesIn(const std::filesystem::path& folder) {
+        return std::distance(std::filesystem::directory_iterator(folder),
+                             std::filesystem::directory_iterator());
     }
 
     std::filesystem::path folder_;
