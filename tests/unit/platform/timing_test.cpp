@@ -68,7 +68,7 @@ TEST(TimerSchedule, SetRestartsAndKillRemoves) {
     EXPECT_EQ(timers.Next(), nullptr);
 }
 
-// Lines "startup_ms T" then "frame_ms T", one for each outermost call.
+// Lines "startup_ms T", then "frame_ms T" for each outermost call, then the render scale.
 TEST(FrameTiming, NestedCallsCountWithinTheirOuterCall) {
     const std::string path = "frame-times-" + std::to_string(getpid()) + ".txt";
     StartFrameTiming(path);
@@ -82,8 +82,9 @@ TEST(FrameTiming, NestedCallsCountWithinTheirOuterCall) {
     std::ifstream in(path);
     const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
     std::remove(path.c_str());
-    ASSERT_EQ(words.size(), 6u);
-    EXPECT_EQ(words[0] + " " + words[2] + " " + words[4], "startup_ms frame_ms frame_ms");
+    ASSERT_EQ(words.size(), 8u);
+    EXPECT_EQ(words[0] + " " + words[2] + " " + words[4] + " " + words[6],
+              "startup_ms frame_ms frame_ms render_scale");
     EXPECT_GE(std::stod(words[1]), std::stod(words[3]));
 }
 
