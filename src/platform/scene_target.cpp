@@ -16,10 +16,11 @@ namespace {
 struct Scene {
     RenderScale scale{Options().renderScale};
     GLuint framebuffer = 0, colour = 0, depth = 0;
-    int width = 0, height = 0; // of the renderbuffers
-    bool drawing = false;      // between BeginScene and EndScene at a scale below 1
-    GLint viewport[4] = {};    // the frame's own
-    GLint frameTarget = 0;     // the framebuffer the frame is drawn into
+    int width = 0, height = 0;   // of the renderbuffers
+    bool drawing = false;        // between BeginScene and EndScene at a scale below 1
+    bool drawnThisFrame = false; // a scene since the last busy time noted
+    GLint viewport[4] = {};      // the frame's own
+    GLint frameTarget = 0;       // the framebuffer the frame is drawn into
 };
 
 Scene& scene() {
@@ -52,6 +53,7 @@ bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
 
 void BeginScene() {
     Scene& s = scene();
+    s.drawnThisFrame = true;
     const float factor = s.scale.scale();
     const FramebufferFunctions* gl = Framebuffers();
     glGetIntegerv(GL_VIEWPORT, s.viewport);
@@ -89,8 +91,13 @@ float SceneScale() {
     return scene().scale.scale();
 }
 
+// Only frames that drew a scene say anything about the scene's cost: a title screen is
+// cheap at any scale.
 void NoteFrameBusy(double milliseconds) {
-    scene().scale.noteFrame(milliseconds);
+    Scene& s = scene();
+    if (s.drawnThisFrame)
+        s.scale.noteFrame(milliseconds);
+    s.drawnThisFrame = false;
 }
 
 } // namespace platform

@@ -17,7 +17,8 @@ void EndScene();
 
 // The scale the next scene is drawn at.
 float SceneScale();
-// How long the last main timer call took, in milliseconds of wall time.
+// How long the last main timer call took, in milliseconds of wall time; it counts only
+// when the call drew a scene.
 void NoteFrameBusy(double milliseconds);
 
 } // namespace platform
