@@ -1,85 +1,11 @@
-"""Game controllers, focus and the window mode, headless. The reference run that loses all
-lives is played once with the keyboard and once with two pads alone (stick, D-pad, buttons,
-the name entered with the pad): every tick of the two traces must agree."""
+"""Game controllers' switches, focus and the window mode, headless (the pads playing a whole
+game are in test_lives.py)."""
 
 import os
 import tempfile
 import unittest
 
 import munchora_e2e as e2e
-
-LIVES = os.path.join(os.path.dirname(__file__), "..", "golden", "scripts", "lives.txt")
-
-# The keyboard's lines and what two pads do instead: pad 0's stick walks, pad 1's D-pad
-# turns left and pad 2's turns right.
-AS_PAD = {
-    "down Up": "pad axis LeftY -30000",
-    "up Up": "pad axis LeftY 0",
-    "down Left": "pad down Left 1",
-    "up Left": "pad up Left 1",
-    "down Right": "pad down Right 2",
-    "up Right": "pad up Right 2",
-    "press Space": "pad press Start",
-    "press Return": "pad press A",
-    "press Shift": "pad press X",
-}
-
-# "AC" with the pad: up gives A, right adds another A, two ups make it C.
-PAD_NAME = ["pad press Up", "pad press Right", "pad press Up", "pad press Up"]
-HIGHLIGHT = (10, 36, 106)
-
-
-def scripts():
-    """The keyboard script (the name typed) and the same game with the pads alone."""
-    keyboard, pad = [], []
-    with open(LIVES, encoding="utf-8") as f:
-        for line in f:
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            tick, event = line.split(" ", 1)
-            if event.startswith("type "):
-                keyboard.append(tick + " type AC")
-                pad += [tick + " " + step for step in PAD_NAME]
-                continue
-            keyboard.append(line)
-            pad.append(tick + " " + AS_PAD.get(event, event))
-    return "\n".join(keyboard) + "\n", "\n".join(pad) + "\n"
-
-
-def highlighted(shot):
-    return shot.count((0, 0, shot.width, shot.height), lambda r, g, b: (r, g, b) == HIGHLIGHT)
-
-
-class PadsPlayTheWholeGame(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        keyboard, pad = scripts()
-        cls.keyboard = e2e.run(keyboard, size=(480, 400))
-        cls.pad = e2e.run(pad, size=(480, 400))
-
-    def test_both_runs_end_cleanly(self):
-        self.assertEqual(self.keyboard.returncode, 0, self.keyboard.stderr)
-        self.assertEqual(self.pad.returncode, 0, self.pad.stderr)
-
-    def test_every_tick_is_the_same_as_with_the_keyboard(self):
-        self.assertGreater(len(self.pad.trace), 300)
-        self.assertEqual(len(self.pad.trace), len(self.keyboard.trace))
-        for pad, keyboard in zip(self.pad.trace, self.keyboard.trace):
-            self.assertEqual(pad, keyboard, "tick %d" % pad["tick"])
-
-    def test_the_name_entered_with_the_pad_is_stored_and_x_clears_the_table(self):
-        names = [line["best"][0][0] for line in self.pad.trace if line["screen"] == "over"]
-        self.assertIn("AC", names)
-        self.assertEqual(self.pad.trace[-1]["best"], [["Nobody", 0]] * 5)
-
-    def test_the_name_dialog_marks_the_pads_letter_only_for_the_pad(self):
-        # The caption's gradient starts in the highlight colour in both; the pad's letter
-        # adds a lit box of its own.
-        pad, keyboard = self.pad.shot("name.png"), self.keyboard.shot("name.png")
-        self.assertGreater(highlighted(pad), highlighted(keyboard) + 40)
-        for name in ("lost.png", "over.png", "cleaned.png", "new-game.png"):
-            self.assertEqual(self.pad.shot(name).rows, self.keyboard.shot(name).rows, name)
 
 
 class ButtonsAndFocus(unittest.TestCase):

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -43,18 +45,12 @@ protected:
         windows::SetMain(nullptr);
         ResetRun();
     }
-    void type(const std::string& text) { push(Event::Kind::Text, 0, text); }
-    void key(int code) { push(Event::Kind::KeyDown, code, ""); }
     void push(Event::Kind kind, int code, const std::string& text) {
         Event event;
         event.kind = kind;
         event.key = code;
         event.text = text;
         keys_.events.push_back(event);
-    }
-    void expectNames(const std::vector<std::string>& names) {
-        for (int i = 0; i < SCORE_ENTRY_COUNT; ++i)
-            EXPECT_EQ(game.world.bestScores.entry(i).name, names[size_t(i)]) << "entry " << i;
     }
 
     Game game;
@@ -64,55 +60,46 @@ private:
     Dialog mainWindow_;
 };
 
-TEST_F(BestScoreEntry, AnEqualScoreAsksForNoName) {
-    game.world.score = 50;
-    type("ignored");
-    key(VK_RETURN);
-    game.enterBestScore();
-    expectNames({"p0", "p1", "p2", "p3", "p4"});
-    EXPECT_EQ(keys_.events.size(), 2u); // no dialog took them
-}
+// One game's end after another, each from the table the one before left: the score, what
+// the player types (a string is typed text, "\r" Return, "\x1b" Escape, "quit" the program
+// ending) and the names the table then holds.
+struct Ending {
+    int score;
+    std::vector<std::string> typed;
+    std::vector<std::string> names;
+    size_t unread; // events no dialog took
+};
 
-TEST_F(BestScoreEntry, TheTypedNameTakesTheEarnedPlace) {
-    game.world.score = 300; // below the equal scores
-    type("Z");
-    type("ed ");
-    key(VK_RETURN);
-    game.enterBestScore();
-    expectNames({"p0", "p1", "p2", "Zed ", "p3"});
-    EXPECT_EQ(game.world.bestScores.entry(3).score, 300);
-}
-
-TEST_F(BestScoreEntry, TopAndBottomPlaces) {
-    game.world.score = 900;
-    type("Top");
-    key(VK_RETURN);
-    game.enterBestScore();
-    expectNames({"Top", "p0", "p1", "p2", "p3"});
-    game.world.score = 150; // above only the last entry
-    type("  ");
-    key(VK_RETURN);
-    game.enterBestScore();
-    expectNames({"Top", "p0", "p1", "p2", "  "}); // blanks are a name
-}
-
-TEST_F(BestScoreEntry, ACancelledOrEmptyNameIsSuperHero) {
-    game.world.score = 400;
-    type("Half");
-    key(VK_ESCAPE);
-    game.enterBestScore();
-    expectNames({"p0", "SuperHero", "p1", "p2", "p3"});
-    key(VK_RETURN);
-    game.enterBestScore();
-    expectNames({"p0", "SuperHero", "SuperHero", "p1", "p2"});
-}
-
-TEST_F(BestScoreEntry, TheProgramEndingDuringTheDialogLeavesNoDuplicate) {
-    game.world.score = 400;
-    type("Interrupted");
-    push(Event::Kind::Quit, 0, "");
-    game.enterBestScore();
-    expectNames({"p0", "SuperHero", "p1", "p2", "p3"});
+TEST_F(BestScoreEntry, EachEndingTakesItsEarnedPlace) {
+    const Ending endings[] = {
+        {50, {"ignored", "\r"}, {"p0", "p1", "p2", "p3", "p4"}, 2}, // equal: no dialog
+        {900, {"Top", "\r"}, {"Top", "p0", "p1", "p2", "p3"}, 0},
+        {150, {"  ", "\r"}, {"Top", "p0", "p1", "p2", "  "}, 0},            // blanks are a name
+        {300, {"Z", "ed ", "\r"}, {"Top", "p0", "p1", "p2", "Zed "}, 0},    // below equal scores
+        {400, {"Half", "\x1b"}, {"Top", "p0", "SuperHero", "p1", "p2"}, 0}, // cancelled
+        {400, {"\r"}, {"Top", "p0", "SuperHero", "SuperHero", "p1"}, 0},    // empty
+        {600, {"Interrupted", "quit"}, {"Top", "SuperHero", "p0", "SuperHero", "SuperHero"}, 0},
+    };
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.score);
+        keys_.events.clear();
+        for (const std::string& typed : ending.typed) {
+            if (typed == "\r" || typed == "\x1b")
+                push(Event::Kind::KeyDown, typed == "\r" ? VK_RETURN : VK_ESCAPE, "");
+            else if (typed == "quit")
+                push(Event::Kind::Quit, 0, "");
+            else
+                push(Event::Kind::Text, 0, typed);
+        }
+        game.world.score = ending.score;
+        game.enterBestScore();
+        for (int i = 0; i < SCORE_ENTRY_COUNT; ++i)
+            EXPECT_EQ(game.world.bestScores.entry(i).name, ending.names[size_t(i)]) << i;
+        EXPECT_EQ(keys_.events.size(), ending.unread);
+    }
+    const int scores[] = {900, 600, 500, 400, 400};
+    for (int i = 0; i < SCORE_ENTRY_COUNT; ++i)
+        EXPECT_EQ(game.world.bestScores.entry(i).score, scores[i]) << i;
 }
 
 } // namespace

@@ -120,16 +120,6 @@ TEST_F(HeroMove, TheLastAppleStartsTheNextLevel) {
         EXPECT_FALSE(burst.active);
 }
 
-TEST_F(HeroMove, AfterTheLastLayoutTheFirstComesAgain) {
-    loadLevel(19);
-    openBoard();
-    putApple(1, 2);
-    hero().position = Vec3{-5.65f, -4.5f, 0.5f};
-    step(FORWARD);
-    EXPECT_EQ(board().level, 0);
-    EXPECT_EQ(board().applesLeft, 93);
-}
-
 TEST_F(HeroMove, OnTheWallTopsNothingBlocksAndNothingIsEaten) {
     const Vec3 intoTheRing{-0.6f, 0, 0};
     const Vec3 overTheApple{0, 0.01f, 0}; // stays over the apple of cell (1, 1)

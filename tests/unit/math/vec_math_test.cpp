@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -15,30 +16,24 @@ void expectVec(const Vec3& v, float x, float y, float z) {
     EXPECT_FLOAT_EQ(v.z, z);
 }
 
-TEST(VecMath, NormalizeLeavesTinyZeroAndNanVectorsAlone) {
+// Vectors up to 1e-7 long (and NaN ones) are left as they are; longer ones get length one.
+TEST(VecMath, NormalizeDividesByTheLengthButLeavesTinyZeroAndNanVectorsAlone) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    for (Vec3 v : {Vec3{0, 0, 0}, Vec3{5e-8f, 0, 0}, Vec3{0, 3e-8f, -4e-8f}}) {
-        Vec3 before = v;
+    const std::pair<Vec3, Vec3> cases[] = {
+        {{0, 0, 0}, {0, 0, 0}},
+        {{5e-8f, 0, 0}, {5e-8f, 0, 0}},
+        {{0, 3e-8f, -4e-8f}, {0, 3e-8f, -4e-8f}},
+        {{3, 0, 4}, {0.6f, 0, 0.8f}},
+        {{2e-7f, 0, 0}, {1, 0, 0}}, // just above the threshold
+    };
+    for (auto [v, expected] : cases) {
         vecNormalize(v);
-        EXPECT_EQ(v.x, before.x);
-        EXPECT_EQ(v.y, before.y);
-        EXPECT_EQ(v.z, before.z);
+        expectVec(v, expected.x, expected.y, expected.z);
     }
     Vec3 v{nan, 1, 0};
     vecNormalize(v);
     EXPECT_TRUE(std::isnan(v.x));
     EXPECT_EQ(v.y, 1.0f);
-}
-
-TEST(VecMath, NormalizeDividesByTheLength) {
-    Vec3 v{3, 0, 4};
-    vecNormalize(v);
-    EXPECT_EQ(v.x, 0.6f);
-    EXPECT_EQ(v.y, 0.0f);
-    EXPECT_EQ(v.z, 0.8f);
-    Vec3 w{2e-7f, 0, 0}; // just above the threshold: normalised
-    vecNormalize(w);
-    EXPECT_FLOAT_EQ(w.x, 1.0f);
 }
 
 TEST(VecMath, ApproachMovesAFractionOfTheWay) {

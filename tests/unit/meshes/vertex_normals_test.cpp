@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 namespace {
@@ -19,54 +18,46 @@ void expectVec(const Vec3& v, double x, double y, double z) {
     EXPECT_NEAR(v.z, z, 1e-6);
 }
 
-std::vector<Vec3> normalsOf(const std::vector<MeshTriangle>& triangles,
-                            const std::vector<MeshVertex>& vertices) {
-    std::vector<Vec3> normals{Vec3{9, 9, 9}}; // stale contents must be replaced
-    buildVertexNormals(triangles.data(), int(triangles.size()), vertices.data(),
-                       int(vertices.size()), normals);
-    EXPECT_EQ(normals.size(), vertices.size());
-    return normals;
-}
+// Small meshes and the normal each must give at one vertex.
+struct Case {
+    const char* what;
+    std::vector<MeshTriangle> triangles;
+    std::vector<MeshVertex> vertices;
+    int vertex;
+    Vec3 normal;
+};
 
 // (pc - pa) x (pb - pa) = (0, 1, 0) x (1, 0, 0) = (0, 0, -1), doubled.
-TEST(VertexNormals, OneTriangleGivesItsFaceNormalOfLengthTwoAtEachCorner) {
-    auto normals = normalsOf({{0, 1, 2}}, {at(0, 0, 0), at(1, 0, 0), at(0, 1, 0)});
-    for (const Vec3& n : normals)
-        expectVec(n, 0, 0, -2);
-}
-
-TEST(VertexNormals, AVertexNoTriangleUsesStaysZero) {
-    auto normals = normalsOf({{0, 1, 2}}, {at(0, 0, 0), at(1, 0, 0), at(0, 1, 0), at(5, 5, 5)});
-    expectVec(normals[3], 0, 0, 0);
-}
-
-// At vertex 0 the first triangle's corner is pi/2 with face normal (0, 0, -1), the second's
-// pi/4 with face normal (0, 1, 0): the sum (0, pi/4, -pi/2) points along (0, 1, -2).
-TEST(VertexNormals, FaceNormalsAreWeightedByTheCornerAngles) {
-    auto normals = normalsOf({{0, 1, 2}, {0, 3, 4}},
-                             {at(0, 0, 0), at(1, 0, 0), at(0, 1, 0), at(1, 0, 1), at(0, 0, 1)});
-    double s = 2 / std::sqrt(5.0);
-    expectVec(normals[0], 0, s, -2 * s);
-}
-
-// Corners 0 and 1 coincide: the degenerate face has a zero normal and adds nothing, so
-// vertex 0 keeps the other face's normal and the degenerate face's own corners get none.
-TEST(VertexNormals, ADegenerateTriangleAddsNothing) {
-    auto normals = normalsOf({{0, 1, 2}, {0, 3, 4}},
-                             {at(0, 0, 0), at(0, 0, 0), at(0, 1, 0), at(1, 0, 0), at(0, 1, 0)});
-    expectVec(normals[0], 0, 0, -2);
-    expectVec(normals[1], 0, 0, 0);
-    expectVec(normals[2], 0, 0, 0);
-}
-
-// The unit edge along (0.01, 0.013, 0.7) rounds to a float vector whose dot product with
-// itself is 1.0000000333 in double, beyond acos's domain: the corner must count as angle 0,
-// not poison vertex 0 with NaN.
-TEST(VertexNormals, ACornerWhoseCosineRoundsPastOneStaysFinite) {
-    auto normals =
-        normalsOf({{0, 1, 2}, {0, 3, 4}}, {at(0, 0, 0), at(0.01f, 0.013f, 0.7f),
-                                           at(0.01f, 0.013f, 0.7f), at(1, 0, 0), at(0, 1, 0)});
-    expectVec(normals[0], 0, 0, -2);
+// In "weighted", at vertex 0 the first triangle's corner is pi/2 with face normal (0, 0, -1),
+// the second's pi/4 with face normal (0, 1, 0): the sum (0, pi/4, -pi/2) points along
+// (0, 1, -2). In "degenerate" corners 0 and 1 coincide: that face's normal is zero and adds
+// nothing. In "rounding" the unit edge along (0.01, 0.013, 0.7) rounds to a float vector
+// whose dot product with itself is 1.0000000333 in double, beyond acos's domain: the corner
+// must count as angle 0, not poison vertex 0 with NaN.
+TEST(VertexNormals, AreAngleWeightedSumsOfFaceNormalsScaledToLengthTwo) {
+    const float s = float(2 / std::sqrt(5.0));
+    const MeshVertex o = at(0, 0, 0), x = at(1, 0, 0), y = at(0, 1, 0);
+    const MeshVertex far = at(0.01f, 0.013f, 0.7f);
+    const Case cases[] = {
+        {"one triangle", {{0, 1, 2}}, {o, x, y}, 1, {0, 0, -2}},
+        {"unused", {{0, 1, 2}}, {o, x, y, at(5, 5, 5)}, 3, {0, 0, 0}},
+        {"weighted",
+         {{0, 1, 2}, {0, 3, 4}},
+         {o, x, y, at(1, 0, 1), at(0, 0, 1)},
+         0,
+         {0, s, -2 * s}},
+        {"degenerate", {{0, 1, 2}, {0, 3, 4}}, {o, o, y, x, y}, 0, {0, 0, -2}},
+        {"degenerate's corner", {{0, 1, 2}, {0, 3, 4}}, {o, o, y, x, y}, 2, {0, 0, 0}},
+        {"rounding", {{0, 1, 2}, {0, 3, 4}}, {o, far, far, x, y}, 0, {0, 0, -2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<Vec3> normals{Vec3{9, 9, 9}}; // stale contents must be replaced
+        buildVertexNormals(c.triangles.data(), int(c.triangles.size()), c.vertices.data(),
+                           int(c.vertices.size()), normals);
+        ASSERT_EQ(normals.size(), c.vertices.size());
+        expectVec(normals[size_t(c.vertex)], c.normal.x, c.normal.y, c.normal.z);
+    }
 }
 
 // The Hero's own normals: one per vertex, all of length 2, and pointing out of the model at
