@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
-#include <set>
 #include <vector>
 
 namespace {
@@ -92,43 +92,40 @@ TEST(RenderScale, RoomRegainedStepsBackUp) {
 
 TEST(RenderScale, AFixedScaleIgnoresTheFrames) {
     RenderScale scale(0.5f);
-    run(scale, 1000, [](float) { return 100.0; });
-    EXPECT_EQ(scale.scale(), 0.5f);
+    for (float s : run(scale, 1000, [](float) { return 100.0; }))
+        ASSERT_EQ(s, 0.5f);
 }
 
-bool parse(std::vector<const char*> args, platform::RunOptions& options, std::string& error) {
-    args.insert(args.begin(), "munchora");
-    return platform::ParseOptions(int(args.size()), args.data(), options, error);
-}
-
-TEST(RenderScaleOption, AutoForAPlayerOneForHeadlessRunsOrAsGiven) {
-    platform::RunOptions options;
-    std::string error;
-    ASSERT_TRUE(parse({}, options, error));
-    EXPECT_FALSE(options.renderScale);
-    ASSERT_TRUE(parse({"--headless"}, options, error));
-    EXPECT_EQ(options.renderScale, 1.0f);
-    ASSERT_TRUE(parse({"--headless", "--render-scale", "auto"}, options, error));
-    EXPECT_FALSE(options.renderScale);
-    ASSERT_TRUE(parse({"--render-scale", "0.5", "--real-clock"}, options, error));
-    EXPECT_EQ(options.renderScale, 0.5f);
-    EXPECT_TRUE(options.realClock);
-    ASSERT_TRUE(parse({"--render-scale", ".25"}, options, error));
-    EXPECT_EQ(options.renderScale, 0.25f);
-}
-
-TEST(RenderScaleOption, AnythingElseIsRefusedWithTheReason) {
-    for (const char* bad : {"0", "0.2", "1.01", "2", "-0.5", "0.5x", "1e-1", "0..5", "", " 0.5",
-                            "Auto", "nan", "0.500000000"}) {
+// Each command line and the scale it gives: nullopt is automatic, NAN is an error.
+TEST(RenderScaleOption, AutoForAPlayerOneForHeadlessRunsOrAsGivenAndNothingElse) {
+    const std::pair<std::vector<const char*>, std::optional<float>> lines[] = {
+        {{}, std::nullopt},
+        {{"--headless"}, 1.0f},
+        {{"--headless", "--render-scale", "auto"}, std::nullopt},
+        {{"--render-scale", "0.5", "--real-clock"}, 0.5f},
+        {{"--render-scale", ".25"}, 0.25f},
+        {{"--render-scale"}, NAN},
+        {{"--render-scale", "1", "--render-scale", "1"}, NAN},
+    };
+    for (const auto& [args, scale] : lines) {
+        std::vector<const char*> argv{"munchora"};
+        argv.insert(argv.end(), args.begin(), args.end());
         platform::RunOptions options;
         std::string error;
-        EXPECT_FALSE(parse({"--render-scale", bad}, options, error)) << bad;
+        const bool parsed = platform::ParseOptions(int(argv.size()), argv.data(), options, error);
+        EXPECT_EQ(parsed, !(scale && std::isnan(*scale))) << args.size() << error;
+        if (parsed) {
+            EXPECT_EQ(options.renderScale, scale) << args.size();
+        }
+    }
+    for (const char* bad : {"0", "0.2", "1.01", "2", "-0.5", "0.5x", "1e-1", "0..5", "", " 0.5",
+                            "Auto", "nan", "0.500000000"}) {
+        const char* argv[] = {"munchora", "--render-scale", bad};
+        platform::RunOptions options;
+        std::string error;
+        EXPECT_FALSE(platform::ParseOptions(3, argv, options, error)) << bad;
         EXPECT_NE(error.find("--render-scale"), std::string::npos) << bad;
     }
-    platform::RunOptions options;
-    std::string error;
-    EXPECT_FALSE(parse({"--render-scale"}, options, error));
-    EXPECT_FALSE(parse({"--render-scale", "1", "--render-scale", "1"}, options, error));
 }
 
 } // namespace
