@@ -56,7 +56,6 @@ TEST(Options, ReadsEveryOptionAndRefusesBadArgumentsSayingWhy) {
         {{"--window"}, "1280x720 window=0x0"}, // the last size used
         {{"--window=64x16384", "--size", "1x1"}, "1x1 given window=64x16384"},
         {{"--trace", "--headless"}, "trace=--headless 1280x720"}, // a value, whatever it looks like
-        {{"--fullscreen"}, "error: unknown option '--fullscreen'"},
         {{"s.txt"}, "error: unknown option 's.txt'"},
         {{"--windows"}, "error: unknown option '--windows'"},
         {{"--window", "800x600"}, "error: unknown option '800x600'"},
