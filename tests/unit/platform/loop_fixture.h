@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -24,14 +23,15 @@ namespace platform::testing {
 // What reached the test dialogs, in order, as short lines such as "main:down 38".
 using Log = std::vector<std::string>;
 
-// The lines that contain one of the words (all lines when none is given), joined by ", ".
-inline std::string Lines(const Log& log, std::initializer_list<const char*> words = {}) {
+// The lines that contain one of the words (all lines by default), joined by ", ".
+inline std::string Lines(const Log& log, std::initializer_list<const char*> words = {""}) {
     std::string joined;
     for (const std::string& line : log)
-        if (words.size() == 0 || std::any_of(words.begin(), words.end(), [&](const char* word) {
-                return line.find(word) != std::string::npos;
-            }))
-            joined += (joined.empty() ? "" : ", ") + line;
+        for (const char* word : words)
+            if (line.find(word) != std::string::npos) {
+                joined += (joined.empty() ? "" : ", ") + line;
+                break;
+            }
     return joined;
 }
 
