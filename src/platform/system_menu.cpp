@@ -97,9 +97,10 @@ void RunWindowCommand(unsigned id) {
         RequestClose();
 }
 
+// The menu opens on the game's own last item, so Alt+Space and Return open the About box as
+// they always have; the arrows reach Minimize and Close.
 void Open() {
-    const int count = int(menu().view.items.size());
-    for (int index = 0; index < count; ++index) {
+    for (int index = int(menu().view.items.size()) - 1; index >= 0; --index) {
         if (selectable(index)) {
             menu().view.selected = index;
             menu().open = true;

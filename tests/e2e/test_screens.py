@@ -26,7 +26,6 @@ class Screens(unittest.TestCase):
             110 down Alt
             110 press Space
             110 up Alt
-            111 press Up
             111 press Return
             113 screenshot about.png
             115 press Return
