@@ -2,7 +2,6 @@
 // the height the model is drawn at, the ground under the Hero and the clamp to the board.
 #include "support/test_world.h"
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -88,15 +87,6 @@ TEST_F(HeroMotion, TheHeroIsKeptOverTheOuterRingOfCells) {
     hero().advance(board());
     EXPECT_FLOAT_EQ(hero().position.x, -6.5f);
     EXPECT_FLOAT_EQ(hero().position.y, 7.5f);
-}
-
-TEST_F(HeroMotion, TurningIsAboutZAndKeepsTheHeadingHorizontalAndWhole) {
-    for (int i = 0; i < 100; ++i)
-        hero().turn(0.12999999523162842);
-    Vec3 heading = headingOf(hero().orientation);
-    EXPECT_FLOAT_EQ(heading.z, 0.0f);
-    EXPECT_NEAR(vecLength(heading), 1.0, 1e-5);
-    EXPECT_NEAR(std::atan2(heading.y, heading.x), std::remainder(13.0, 2 * M_PI), 1e-4);
 }
 
 } // namespace

@@ -83,14 +83,6 @@ TEST_F(Frames, AContactCostsALifeAndShowsThePlayFrameItHappenedIn) {
     EXPECT_EQ(hero().bobPhase, 1);                       // the rest of the frame was still play
 }
 
-TEST_F(Frames, TheLastLifeEndsTheGame) {
-    play();
-    world.lives = 1;
-    EXPECT_TRUE(world.loseLife());
-    EXPECT_EQ(world.lives, 0);
-    EXPECT_EQ(world.screen, Screen::Over);
-}
-
 TEST_F(Frames, TheBannerShowsOnHundredAndOnePlayFramesAndResumesAfterAPause) {
     play();
     sendEnemiesAway();

@@ -85,12 +85,4 @@ TEST_F(Keys, AfterTheGameHeldKeysDoNothingButOnTheTitleTheyMove) {
     expectVec(hero().position, 0.65f, 0.5f, 0.5f);
 }
 
-TEST_F(Keys, TheSwitchesFlipOnEveryKeyDown) {
-    EXPECT_FALSE(world.toggleSound());
-    EXPECT_TRUE(world.toggleSound()); // an auto-repeat
-    EXPECT_FALSE(world.toggleMusic());
-    EXPECT_FALSE(world.musicOn);
-    EXPECT_EQ(world.keys, 0u);
-}
-
 } // namespace
