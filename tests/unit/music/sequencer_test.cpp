@@ -59,18 +59,15 @@ TEST(Sequencer, EventsArriveAtTheirFramesWhateverTheBufferSize) {
                              {10000, 0x90, 64, 90},
                              {1000000, 0x80, 60, 0},
                              {1000010, 0x80, 64, 0}});
+    // 10 ms = 441 frames; 1 s = 44100 frames, and 1.00001 s rounds down to the same frame.
+    const Received expected{
+        {0, 0xC0, 0}, {441, 0x90, 60}, {441, 0x90, 64}, {44100, 0x80, 60}, {44100, 0x80, 64}};
     for (int buffer : {1, 64, 1000, 4096}) {
         Sequencer sequencer(RATE);
         RecordingSink sink;
         sequencer.play(piece, 0, sink);
         renderFrames(sequencer, sink, RATE + 1, buffer);
-        // 10 ms = 441 frames; 1 s = 44100 frames, and 1.00001 s rounds down to the same frame.
-        EXPECT_EQ(received(sink), (Received{{0, 0xC0, 0},
-                                            {441, 0x90, 60},
-                                            {441, 0x90, 64},
-                                            {44100, 0x80, 60},
-                                            {44100, 0x80, 64}}))
-            << buffer;
+        EXPECT_EQ(received(sink), expected) << buffer;
         EXPECT_EQ(sink.frames, uint64_t(RATE + 1));
         EXPECT_DOUBLE_EQ(sequencer.positionMs(), (RATE + 1) * 1000.0 / RATE);
     }
