@@ -3,6 +3,7 @@
 // time), pause and resume, and F2 (stop, then start) playing the piece from its beginning.
 #include "music/music_dialog.h"
 #include "platform/audio.h"
+#include "platform/system.h"
 #include "unit/music/smf.h"
 #include "unit/music/work_folder.h"
 
@@ -70,7 +71,10 @@ TEST_F(MusicDialogTest, BadFilesAndAMissingOutputAreEachSaidOnce) {
     };
     for (const auto& [bytes, messages] : files)
         EXPECT_EQ(opened(bytes)->messages, messages);
-    // No audio device: the player is told once, and the restart check retries quietly.
+    // No audio device: the player is told once, the restart check retries quietly, and
+    // sound effects are dropped.
+    EXPECT_FALSE(platform::AudioAvailable());
+    platform::PlaySound("eat.wav");
     const auto music = opened(smf::heldNote(2500));
     play(*music, "start 0 -> 0 on; check 3000 -> 3000 on");
     EXPECT_EQ(music->messages, Messages{"Error opening Mapper"});
