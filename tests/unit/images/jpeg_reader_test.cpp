@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -84,13 +85,11 @@ TEST(JpegReader, FailuresCarryTheirOwnText) {
     // A 16 x 16 picture whose frame header claims 9000 x 9000: refused before any pixel
     // block is allocated.
     Bytes huge = twoBandJpeg(16, 16);
-    for (std::size_t i = 0; i + 9 < huge.size(); ++i) {
-        if (huge[i] == 0xFF && huge[i + 1] == 0xC0) { // start of frame: height, width at +5
-            huge[i + 5] = huge[i + 7] = 9000 >> 8;
-            huge[i + 6] = huge[i + 8] = 9000 & 0xFF;
-            break;
-        }
-    }
+    const Bytes marker{0xFF, 0xC0}; // start of frame: height, width at +5
+    const auto frame = std::search(huge.begin(), huge.end(), marker.begin(), marker.end());
+    ASSERT_LT(frame + 9, huge.end());
+    frame[5] = frame[7] = 9000 >> 8;
+    frame[6] = frame[8] = 9000 & 0xFF;
     EXPECT_EQ(failureOf(huge), "Maximum supported image dimension is 8192 pixels");
 }
 

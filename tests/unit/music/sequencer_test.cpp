@@ -14,11 +14,7 @@ constexpr int RATE = 44100; // 441 frames every 10 ms
 
 // Records what reaches it; its "audio" is the count of frames rendered so far.
 struct RecordingSink : MidiSink {
-    struct Sent {
-        uint64_t frame;
-        MidiEvent event;
-    };
-    std::vector<Sent> sent;
+    std::vector<std::pair<uint64_t, MidiEvent>> sent; // frame, event
     uint64_t frames = 0;
     int resets = 0;
 
