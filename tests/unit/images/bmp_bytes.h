@@ -1,8 +1,9 @@
 // Writers of small BMP/DIB files for the image tests: the headers field by field, so a test
-// can make exactly the variant it needs (bare or with file header, core or information
-// header, odd sizes, cut-short data), the colours their pixels must come out as, and
-// temporary files (one folder per test process) to hand them to the readers.
+// can make exactly the variant it needs, the colours their pixels must come out as (as a
+// Grid of 3-byte pixels in stored order), and temporary files (one folder per test process).
 #pragma once
+
+#include "images/picture.h"
 
 #include <array>
 #include <cstdint>
@@ -15,6 +16,7 @@
 
 using Bytes = std::vector<unsigned char>;
 using Rgb = std::array<int, 3>;
+using Grid = std::vector<Rgb>;
 
 inline Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -56,37 +58,50 @@ inline Rgb patternColour(int x, int y) {
     return {(x * 40 + 10) & 0xFF, (y * 30 + 20) & 0xFF, ((x + y) * 7 + 5) & 0xFF};
 }
 
-// A colour as a file stores it, blue first.
-inline Bytes bgr(const Rgb& c) {
-    return {Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])};
+// A colour as a file stores it, blue first, then `extra` filler bytes no reader may take
+// for a colour.
+inline Bytes bgr(const Rgb& c, int extra, unsigned char filler) {
+    return Bytes{Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])} +
+           Bytes(extra, filler);
 }
 
-// `count` colour entries of 4 (or 3) bytes; the fourth byte is one no reader may take for a
-// colour.
+// `count` colour entries of 4 (or 3) bytes.
 inline Bytes colourTable(int count, int entrySize) {
     Bytes out;
-    for (int i = 0; i < count; ++i) {
-        const Rgb c = tableColour(i);
-        out = out +
-              Bytes{Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])} +
-              Bytes(entrySize - 3, 0x55);
-    }
+    for (int i = 0; i < count; ++i)
+        out = out + bgr(tableColour(i), entrySize - 3, 0x55);
     return out;
 }
 
-// Rows of the pattern, blue-green-red (and a fourth byte for 32 bits), padded to 4 bytes.
+// Rows of the pattern (and a fourth byte for 32 bits), each padded to 4 bytes.
 inline Bytes patternRows(int width, int rows, int bytesPerPixel) {
     Bytes out;
     for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const Rgb c = patternColour(x, y);
-            out = out +
-                  Bytes{Bytes::value_type(c[2]), Bytes::value_type(c[1]), Bytes::value_type(c[0])} +
-                  Bytes(bytesPerPixel - 3, 0xEE);
-        }
+        for (int x = 0; x < width; ++x)
+            out = out + bgr(patternColour(x, y), bytesPerPixel - 3, 0xEE);
         out.resize((out.size() + 3) / 4 * 4, 0);
     }
     return out;
+}
+
+// The pattern's file rows 0 .. filled - 1 (the rest black), file row 0 first or, turned,
+// last.
+inline Grid patternGrid(int width, int height, int filled, bool turned = false) {
+    Grid grid;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int fileRow = turned ? height - 1 - y : y;
+            grid.push_back(fileRow < filled ? patternColour(x, fileRow) : Rgb{});
+        }
+    return grid;
+}
+
+// The pixels of a 3-byte picture (or texture) in the order they are stored.
+inline Grid gridOf(const std::vector<unsigned char>& rgb) {
+    Grid grid;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+        grid.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
+    return grid;
 }
 
 // A whole 24-bit file with file header: header size 40, pixels at 54.

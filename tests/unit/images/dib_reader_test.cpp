@@ -8,24 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <span>
-
 namespace {
-
-// The pixels of a picture, bottom row first as the DIB reader stores them.
-using Grid = std::vector<Rgb>;
-
-// The pattern's file rows 0 .. filled - 1 (the rest black); a top-down file's first row is
-// the top, stored last.
-Grid patternGrid(int width, int height, int filled, bool topDown = false) {
-    Grid grid;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int fileRow = topDown ? height - 1 - y : y;
-            grid.push_back(fileRow < filled ? patternColour(x, fileRow) : Rgb{});
-        }
-    return grid;
-}
 
 // Colour-table entries by index; -1 is black.
 Grid tableGrid(std::initializer_list<int> indices) {
@@ -44,6 +27,7 @@ TEST(DibColorCount, ColoursUsedCountsAtAnyDepthAndShortHeadersGiveNone) {
 }
 
 TEST(DibReader, ConvertsEveryDepthAndCompressionToRgbBottomRowFirst) {
+    const Grid core8Pixels = tableGrid({0, 1, 254, 255, 7, 8, 9, 10});
     Bytes words = le(31 << 10, 2) + le(16 << 5 | 1, 2) + le(0x7FFF, 2) + le(0, 2); // 5-5-5
     const Bytes core8 =
         coreHeader(4, 2, 8) + colourTable(256, 3) + Bytes{0, 1, 254, 255, 7, 8, 9, 10};
@@ -74,10 +58,8 @@ TEST(DibReader, ConvertsEveryDepthAndCompressionToRgbBottomRowFirst) {
         // Pixels after the 16-entry table, at 40 + 16 x 4.
         {"4 bits, bare", infoHeader(2, 1, 4) + colourTable(16, 4) + Bytes{0xF3, 0, 0, 0}, 2, 1,
          tableGrid({15, 3})},
-        {"8 bits, core header, 3-byte colours", core8, 4, 2,
-         tableGrid({0, 1, 254, 255, 7, 8, 9, 10})},
-        {"the same with a file header", fileHeader(14 + 780) + core8, 4, 2,
-         tableGrid({0, 1, 254, 255, 7, 8, 9, 10})},
+        {"8 bits, core header, 3-byte colours", core8, 4, 2, core8Pixels},
+        {"the same with a file header", fileHeader(14 + 780) + core8, 4, 2, core8Pixels},
         // A table of 100 entries; indices beyond it are black.
         {"colours used", infoHeader(3, 1, 8, 0, 100) + colourTable(100, 4) + Bytes{99, 0, 100, 0},
          3, 1, tableGrid({99, 0, -1})},
@@ -97,15 +79,11 @@ TEST(DibReader, ConvertsEveryDepthAndCompressionToRgbBottomRowFirst) {
         PictureReading reading = decodeDibImage(c.file);
         EXPECT_EQ(reading.failure, "") << c.what;
         ASSERT_TRUE(reading.picture) << c.what;
-        const Picture& picture = *reading.picture;
-        ASSERT_EQ(picture.width, c.width) << c.what;
-        ASSERT_EQ(picture.height, c.height) << c.what;
-        ASSERT_EQ(picture.rowOrder, RowOrder::BottomFirst);
-        ASSERT_EQ(picture.pixels.size(), c.pixels.size() * 3) << c.what;
-        for (std::size_t i = 0; i < c.pixels.size(); ++i) {
-            const unsigned char* p = &picture.pixels[3 * i];
-            EXPECT_EQ((Rgb{p[0], p[1], p[2]}), c.pixels[i]) << c.what << ", pixel " << i;
-        }
+        EXPECT_EQ(std::pair(reading.picture->width, reading.picture->height),
+                  std::pair(c.width, c.height))
+            << c.what;
+        EXPECT_EQ(reading.picture->rowOrder, RowOrder::BottomFirst);
+        EXPECT_EQ(gridOf(reading.picture->pixels), c.pixels) << c.what;
     }
 }
 
@@ -143,11 +121,13 @@ TEST(DibReader, RefusesHostileAndUnknownFiles) {
 // cannot be opened; a good file shows nothing.
 TEST(DibMessages, EachFailureShowsItsOneMessage) {
     platform::CurrentRun().headless = true; // message boxes become lines on stderr
-    const std::string missing = tempPath("missing.bmp"), empty = writeTempFile("empty.bmp", {});
+    const auto unopened = [](const std::string& path) {
+        return std::pair(path, "Error: Failed to open DIB file " + path + ".\n\n");
+    };
     const std::pair<std::string, std::string> cases[] = {
-        {missing, "Error: Failed to open DIB file " + missing + ".\n\n"},
-        {empty, "Error: Failed to open DIB file " + empty + ".\n\n"},
-        {tempPath(""), "Error: Failed to open DIB file " + tempPath("") + ".\n\n"}, // a folder
+        unopened(tempPath("missing.bmp")),
+        unopened(writeTempFile("empty.bmp", {})),
+        unopened(tempPath("")), // a folder
         {writeTempFile("v4.bmp", fileHeader(122) + infoHeader(2, 2, 24, 0, 0, 108) + Bytes(16)),
          "Error: Unknown DIB file format.\n"},
         {writeTempFile("fields.bmp", infoHeader(2, 2, 16, 3) + Bytes(16)),

@@ -42,8 +42,6 @@ inline Bytes twoBandJpeg(int width, int height) {
     Bytes pixels;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            pixels.insert(pixels.end(), {static_cast<unsigned char>(y < height / 2 ? 200 : 20),
-                                         static_cast<unsigned char>(y < height / 2 ? 30 : 40),
-                                         static_cast<unsigned char>(y < height / 2 ? 40 : 210)});
+            pixels = pixels + (y < height / 2 ? Bytes{200, 30, 40} : Bytes{20, 40, 210});
     return encodeJpeg(width, height, 3, JCS_RGB, pixels.data());
 }

@@ -3,6 +3,7 @@
 // time), pause and resume, and F2 (stop, then start) playing the piece from its beginning.
 #include "music/music_dialog.h"
 #include "platform/audio.h"
+#include "platform/system.h"
 #include "unit/music/smf.h"
 #include "unit/music/work_folder.h"
 
@@ -11,12 +12,24 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <thread>
 
 namespace {
 
 using Messages = std::vector<std::string>;
-class MusicDialogTest : public WorkFolder {};
+class MusicDialogTest : public WorkFolder {
+protected:
+    // The music window over a music file of these bytes (no bytes: no file).
+    static std::unique_ptr<ClockedMusicDialog> opened(const smf::Bytes& bytes) {
+        std::filesystem::remove(MUSIC_FILE);
+        if (!bytes.empty())
+            writeFile(MUSIC_FILE, bytes);
+        auto music = std::make_unique<ClockedMusicDialog>();
+        music->Create(nullptr);
+        return music;
+    }
+};
 
 // Plays a script of steps "<action> <clock> -> <start tick> <on|off>": at that clock the
 // player (or, for "check", the 1000 ms timer) acts; then the piece must count as started at
@@ -56,20 +69,16 @@ TEST_F(MusicDialogTest, BadFilesAndAMissingOutputAreEachSaidOnce) {
         {{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 2, 0, 1, 1, 0xE0}, {"Error = -5"}},
         {smf::heldNote(2500), {}},
     };
-    for (const auto& [bytes, messages] : files) {
-        std::filesystem::remove(MUSIC_FILE);
-        if (!bytes.empty())
-            writeFile(MUSIC_FILE, bytes);
-        ClockedMusicDialog music;
-        music.Create(nullptr);
-        EXPECT_EQ(music.messages, messages);
-    }
-    // No audio device: the player is told once, and the restart check retries quietly.
-    ClockedMusicDialog music;
-    music.Create(nullptr);
-    play(music, "start 0 -> 0 on; check 3000 -> 3000 on");
-    EXPECT_EQ(music.messages, Messages{"Error opening Mapper"});
-    EXPECT_EQ(music.midiOut, 0u);
+    for (const auto& [bytes, messages] : files)
+        EXPECT_EQ(opened(bytes)->messages, messages);
+    // No audio device: the player is told once, the restart check retries quietly, and
+    // sound effects are dropped.
+    EXPECT_FALSE(platform::AudioAvailable());
+    platform::PlaySound("eat.wav");
+    const auto music = opened(smf::heldNote(2500));
+    play(*music, "start 0 -> 0 on; check 3000 -> 3000 on");
+    EXPECT_EQ(music->messages, Messages{"Error opening Mapper"});
+    EXPECT_EQ(music->midiOut, 0u);
 }
 
 // A 2500 ms piece restarts on the first check past its length, never at it; paused time
@@ -93,12 +102,7 @@ TEST_F(MusicDialogTest, TheRestartCheckRunsOnTheFirstCheckPastTheLength) {
     };
     for (const auto& [file, script] : scripts) {
         SCOPED_TRACE(script);
-        std::filesystem::remove(MUSIC_FILE);
-        if (file)
-            writeFile(MUSIC_FILE, smf::heldNote(2500));
-        ClockedMusicDialog music;
-        music.Create(nullptr);
-        play(music, script);
+        play(*opened(file ? smf::heldNote(2500) : smf::Bytes{}), script);
     }
 }
 
@@ -106,31 +110,29 @@ TEST_F(MusicDialogTest, TheRestartCheckRunsOnTheFirstCheckPastTheLength) {
 TEST_F(MusicDialogTest, TheOutputRestartsOnF2AndPlaysOnAfterAPause) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_TRUE(platform::OpenAudio());
-    writeFile(MUSIC_FILE, smf::heldNote(20000));
     {
-        ClockedMusicDialog music;
-        music.Create(nullptr);
-        music.start();
-        EXPECT_TRUE(music.messages.empty());
-        EXPECT_NE(music.midiOut, 0u);
+        const auto music = opened(smf::heldNote(20000));
+        music->start();
+        EXPECT_TRUE(music->messages.empty());
+        EXPECT_NE(music->midiOut, 0u);
         ASSERT_TRUE(playedFor(600));
-        music.stop();
-        EXPECT_EQ(music.midiOut, 0u);
+        music->stop();
+        EXPECT_EQ(music->midiOut, 0u);
         EXPECT_EQ(outputPositionMs(), 0);
-        music.start();
+        music->start();
         // The audio thread plays on meanwhile, 23 ms a buffer: well short of where it stopped.
         EXPECT_LT(outputPositionMs(), 300);
 
-        music.now = 1500;
-        music.pause();
+        music->now = 1500;
+        music->pause();
         EXPECT_EQ(outputPositionMs(), 0) << "the output is silent while paused";
-        music.now = 9000;
-        music.resume();
+        music->now = 9000;
+        music->resume();
         EXPECT_GE(outputPositionMs(), 1500) << "not from the beginning";
         EXPECT_LT(outputPositionMs(), 1800);
-        music.DestroyWindow();
-        EXPECT_FALSE(music.control().isPlaying());
-        EXPECT_EQ(music.midiOut, 0u);
+        music->DestroyWindow();
+        EXPECT_FALSE(music->control().isPlaying());
+        EXPECT_EQ(music->midiOut, 0u);
         EXPECT_EQ(outputPositionMs(), 0);
     }
     platform::CloseAudio();

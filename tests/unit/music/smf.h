@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 namespace smf {
 
 using Bytes = std::vector<uint8_t>;
 
-inline Bytes cat(std::initializer_list<Bytes> parts) {
+inline Bytes cat(const std::vector<Bytes>& parts) {
     Bytes out;
     for (const Bytes& part : parts)
         out.insert(out.end(), part.begin(), part.end());
@@ -39,20 +38,14 @@ inline Bytes endOfTrack(uint32_t delta) {
 }
 
 inline Bytes track(const std::vector<Bytes>& events) {
-    Bytes body;
-    for (const Bytes& e : events)
-        body.insert(body.end(), e.begin(), e.end());
+    const Bytes body = cat(events);
     return cat({{'M', 'T', 'r', 'k'}, be32(uint32_t(body.size())), body});
 }
 
-inline Bytes file(int format, uint16_t division, std::initializer_list<Bytes> tracks) {
-    Bytes out = cat({{'M', 'T', 'h', 'd'},
-                     be32(6),
-                     {0, uint8_t(format), 0, uint8_t(tracks.size())},
-                     {uint8_t(division >> 8), uint8_t(division)}});
-    for (const Bytes& t : tracks)
-        out.insert(out.end(), t.begin(), t.end());
-    return out;
+inline Bytes file(int format, uint16_t division, const std::vector<Bytes>& tracks) {
+    const Bytes header{
+        0, uint8_t(format), 0, uint8_t(tracks.size()), uint8_t(division >> 8), uint8_t(division)};
+    return cat({{'M', 'T', 'h', 'd'}, be32(6), header, cat(tracks)});
 }
 
 // A one-track file of one held note lasting lengthMs at 120 beats a minute (480 ticks a

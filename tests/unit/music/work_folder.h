@@ -17,7 +17,6 @@
 class WorkFolder : public testing::Test {
 protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::path(testing::TempDir()) /
                   (std::string("munchora_") + info->test_suite_name() + "_" + info->name());
@@ -36,7 +35,7 @@ protected:
     std::string pathOf(const std::string& name) const { return (folder_ / name).string(); }
 
 private:
-    std::filesystem::path previous_;
+    const std::filesystem::path previous_ = std::filesystem::current_path();
     std::filesystem::path folder_;
 };
 
