@@ -1,6 +1,6 @@
 """What the player sees: the title is the picture alone, play shows four counters and the
-level banner for 101 play frames, F2 and F3 switch the music and the sounds, and the About
-box opens over the game, which goes on running behind it."""
+level banner for 101 play frames, and the About box opens over the game, which goes on
+running behind it."""
 
 import unittest
 
@@ -18,9 +18,6 @@ class Screens(unittest.TestCase):
             1 screenshot title.png
             2 press Space
             2 screenshot first.png
-            60 press F3
-            61 press F2
-            62 press F2
             102 screenshot banner-last.png
             103 screenshot banner-gone.png
             110 down Alt
@@ -54,10 +51,6 @@ class Screens(unittest.TestCase):
         self.assertGreater(self.game.shot("first.png").count(BANNER, e2e.cyan), 40)
         self.assertGreater(self.game.shot("banner-last.png").count(BANNER, e2e.cyan), 40)
         self.assertEqual(self.game.shot("banner-gone.png").count(BANNER, e2e.cyan), 0)
-
-    def test_f3_switches_the_sounds_and_f2_the_music(self):
-        switches = [(self.game.tick(t)["sound"], self.game.tick(t)["music"]) for t in range(59, 63)]
-        self.assertEqual(switches, [(1, 1), (0, 1), (0, 0), (0, 1)])
 
     def test_the_about_box_opens_over_the_running_game(self):
         face = self.game.shot("about.png").count(

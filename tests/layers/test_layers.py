@@ -41,12 +41,6 @@ class Arrows(unittest.TestCase):
             ("stray/thing.cpp", 0, "in no layer"),
         ])
 
-    def test_drawing_files_are_told_apart_from_the_rules_beside_them(self):
-        self.assertEqual(layers.layer_of("board/board_draw.cpp"), "drawing")
-        self.assertEqual(layers.layer_of("board/board.cpp"), "rules")
-        self.assertEqual(layers.layer_of("characters/hero_mesh.h"), "meshes")
-        self.assertEqual(layers.layer_of("main.cpp"), "app")
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -64,16 +64,6 @@ TEST(VecMath, TurnAboutZRotatesTheHeadingCounterClockwise) {
     EXPECT_EQ(rotation.at(3, 3), 1.0f);
 }
 
-TEST(VecMath, RotationScalesColumnsByTheOldDiagonalAndKeepsTheRest) {
-    Matrix4 m;
-    for (int i = 0; i < 16; ++i)
-        m.m[i] = float(i + 1);
-    matRotateXYZ(m, 0, 0, 0);
-    const float expected[16] = {1, 0, 0, 4, 0, 6, 0, 8, 0, 0, 11, 12, 13, 14, 15, 16};
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(m.m[i], expected[i]) << "element " << i;
-}
-
 TEST(VecMath, PlanesAndTheRayTest) {
     Plane floor;
     planeFromPoints(floor, Vec3{0, 0, 0}, Vec3{1, 0, 0}, Vec3{0, 1, 0});
