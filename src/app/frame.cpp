@@ -158,11 +158,12 @@ void setFixedGlState() {
 
 void drawFrame(const GameState& world, Screen shown, const Looks& looks, bool paused) {
     loadCamera(world.camera);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (shown == Screen::Play)
+    if (shown == Screen::Play) {
         drawPlayScreen(world, looks, paused);
-    else
+    } else {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawTitleScreen(world, shown == Screen::Over, looks.titleTexture);
+    }
     glFlush();
     platform::SwapBuffers();
 }

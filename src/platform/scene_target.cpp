@@ -60,12 +60,15 @@ void BeginScene() {
     const int width = std::max(1, int(std::lround(s.viewport[2] * factor)));
     const int height = std::max(1, int(std::lround(s.viewport[3] * factor)));
     s.drawing = factor < 1.0f && gl && s.viewport[2] > 1 && s.viewport[3] > 1;
-    if (!s.drawing)
+    if (!s.drawing) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         return;
+    }
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
     if (!makeTarget(*gl, s, width, height)) {
         gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
         s.drawing = false;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         return;
     }
     glViewport(0, 0, width, height);
