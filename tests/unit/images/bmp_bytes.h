@@ -18,15 +18,20 @@ using Bytes = std::vector<unsigned char>;
 using Rgb = std::array<int, 3>;
 using Grid = std::vector<Rgb>;
 
-inline Bytes operator+(Bytes a, const Bytes& b) {
+inline void append(Bytes& a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
+}
+
+inline Bytes operator+(Bytes a, const Bytes& b) {
+    append(a, b);
     return a;
 }
 
-inline Bytes le(std::uint32_t value, int bytes) {
+// value in bytes little-endian bytes; bytes past the eighth are zero.
+inline Bytes le(std::uint64_t value, int bytes) {
     Bytes out;
     for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<unsigned char>(value >> 8 * i));
+        out.push_back(static_cast<unsigned char>(i < 8 ? value >> 8 * i : 0));
     return out;
 }
 
@@ -69,7 +74,7 @@ inline Bytes bgr(const Rgb& c, int extra, unsigned char filler) {
 inline Bytes colourTable(int count, int entrySize) {
     Bytes out;
     for (int i = 0; i < count; ++i)
-        out = out + bgr(tableColour(i), entrySize - 3, 0x55);
+        append(out, bgr(tableColour(i), entrySize - 3, 0x55));
     return out;
 }
 
@@ -78,7 +83,7 @@ inline Bytes patternRows(int width, int rows, int bytesPerPixel) {
     Bytes out;
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < width; ++x)
-            out = out + bgr(patternColour(x, y), bytesPerPixel - 3, 0xEE);
+            append(out, bgr(patternColour(x, y), bytesPerPixel - 3, 0xEE));
         out.resize((out.size() + 3) / 4 * 4, 0);
     }
     return out;

@@ -39,9 +39,12 @@ inline Bytes encodeJpeg(int width, int height, int components, J_COLOR_SPACE spa
 
 // A colour picture whose top half is red (200, 30, 40) and bottom half blue (20, 40, 210).
 inline Bytes twoBandJpeg(int width, int height) {
+    const Bytes top{200, 30, 40}, bottom{20, 40, 210};
     Bytes pixels;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels = pixels + (y < height / 2 ? Bytes{200, 30, 40} : Bytes{20, 40, 210});
+        for (int x = 0; x < width; ++x) {
+            const Bytes& colour = y < height / 2 ? top : bottom;
+            pixels.insert(pixels.end(), colour.begin(), colour.end());
+        }
     return encodeJpeg(width, height, 3, JCS_RGB, pixels.data());
 }
