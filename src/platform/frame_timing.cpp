@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Timing {
     std::string path;
-    Clock::time_point runStart, callStart;
+    Clock::time_point runStart, callStart, firstCallStart, lastCallEnd;
     double startupMs = -1; // until the first call has ended
     std::vector<double> callMs;
     int depth = 0; // nested calls (a modal dialog's loop) count within their outer call
@@ -64,8 +64,11 @@ void EndTimedCall() {
     if (t.path.empty())
         return;
     t.callMs.push_back(ms);
-    if (t.startupMs < 0)
+    t.lastCallEnd = Clock::now();
+    if (t.startupMs < 0) {
         t.startupMs = millisecondsSince(t.runStart);
+        t.firstCallStart = t.callStart;
+    }
 }
 
 void WriteFrameTimes() {
@@ -81,6 +84,9 @@ void WriteFrameTimes() {
     for (double ms : t.callMs)
         std::fprintf(file, "frame_ms %.3f\n", ms);
     std::fprintf(file, "render_scale %.2f\n", SceneScale());
+    std::fprintf(
+        file, "calls_ms %.3f\n",
+        std::chrono::duration<double, std::milli>(t.lastCallEnd - t.firstCallStart).count());
     std::fclose(file);
 }
 

@@ -15,7 +15,8 @@ void StartFrameTiming(const std::string& path);
 void BeginTimedCall();
 void EndTimedCall();
 
-// Writes "startup_ms X", one "frame_ms X" line per call and "render_scale S" to the file.
+// Writes "startup_ms X", one "frame_ms X" line per call, "render_scale S" and "calls_ms X",
+// the wall time from the start of the first call to the end of the last.
 void WriteFrameTimes();
 
 } // namespace platform

@@ -71,9 +71,9 @@ TEST(FrameTiming, NestedCallsCountWithinTheirOuterCall) {
     std::ifstream in(path);
     const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
     std::remove(path.c_str());
-    ASSERT_EQ(words.size(), 8u);
-    EXPECT_EQ(words[0] + " " + words[2] + " " + words[4] + " " + words[6],
-              "startup_ms frame_ms frame_ms render_scale");
+    ASSERT_EQ(words.size(), 10u);
+    EXPECT_EQ(words[0] + " " + words[2] + " " + words[4] + " " + words[6] + " " + words[8],
+              "startup_ms frame_ms frame_ms render_scale calls_ms");
     EXPECT_GE(std::stod(words[1]), std::stod(words[3]));
 }
 
