@@ -6,6 +6,8 @@
 
 #include <SDL.h>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -49,41 +51,27 @@ bool translateWindow(const SDL_WindowEvent& window, Event& event) {
 }
 
 // The pad buttons the game uses; the others (shoulders, sticks pressed, guide) do nothing.
+constexpr std::pair<SDL_GameControllerButton, PadButton> PAD_BUTTONS[] = {
+    {SDL_CONTROLLER_BUTTON_A, PadButton::A},
+    {SDL_CONTROLLER_BUTTON_B, PadButton::B},
+    {SDL_CONTROLLER_BUTTON_X, PadButton::X},
+    {SDL_CONTROLLER_BUTTON_Y, PadButton::Y},
+    {SDL_CONTROLLER_BUTTON_BACK, PadButton::Back},
+    {SDL_CONTROLLER_BUTTON_START, PadButton::Start},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, PadButton::Up},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PadButton::Down},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadButton::Left},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PadButton::Right},
+};
+
 bool padButton(Uint8 sdlButton, PadButton& button) {
-    switch (sdlButton) {
-    case SDL_CONTROLLER_BUTTON_A:
-        button = PadButton::A;
-        return true;
-    case SDL_CONTROLLER_BUTTON_B:
-        button = PadButton::B;
-        return true;
-    case SDL_CONTROLLER_BUTTON_X:
-        button = PadButton::X;
-        return true;
-    case SDL_CONTROLLER_BUTTON_Y:
-        button = PadButton::Y;
-        return true;
-    case SDL_CONTROLLER_BUTTON_BACK:
-        button = PadButton::Back;
-        return true;
-    case SDL_CONTROLLER_BUTTON_START:
-        button = PadButton::Start;
-        return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP:
-        button = PadButton::Up;
-        return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-        button = PadButton::Down;
-        return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-        button = PadButton::Left;
-        return true;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-        button = PadButton::Right;
-        return true;
-    default:
-        return false;
+    for (const auto& [sdl, ours] : PAD_BUTTONS) {
+        if (sdl == sdlButton) {
+            button = ours;
+            return true;
+        }
     }
+    return false;
 }
 
 // A connected controller is opened so that its events arrive; it is named by its instance
