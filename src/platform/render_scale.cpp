@@ -1,8 +1,10 @@
 // The render scale's controller; see render_scale.h. A frame at scale s that took a ms is
-// predicted to take a (s' / s)^2 at scale s'; the fixed part of a frame (rules, text,
-// presenting) makes that a cautious guess going up and an optimistic one going down, which
-// the next few frames correct.
+// predicted to take a (F + (1 - F) (s' / s)^2) at scale s', F the fixed share; the next few
+// frames correct a wrong guess either way.
 #include "platform/render_scale.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -12,7 +14,16 @@ constexpr int STEP_COUNT = sizeof RenderScale::STEPS / sizeof RenderScale::STEPS
 
 double predicted(double ms, float from, float to) {
     const double grow = double(to) / from;
-    return ms * grow * grow;
+    return ms * (RenderScale::FIXED_SHARE + (1 - RenderScale::FIXED_SHARE) * grow * grow);
+}
+
+// The mean of the middle two of four frames.
+double middleOf(const double (&frames)[RenderScale::DOWN_FRAMES]) {
+    static_assert(RenderScale::DOWN_FRAMES == 4);
+    double sorted[RenderScale::DOWN_FRAMES];
+    std::copy(std::begin(frames), std::end(frames), sorted);
+    std::sort(std::begin(sorted), std::end(sorted));
+    return (sorted[1] + sorted[2]) / 2;
 }
 
 } // namespace
@@ -22,14 +33,19 @@ RenderScale::RenderScale(std::optional<float> fixed) : fixed_(fixed) {}
 void RenderScale::noteFrame(double busyMs) {
     if (fixed_)
         return;
-    downSumMs_ += busyMs;
+    const double previous = previousMs_;
+    previousMs_ = busyMs;
+    if (previous > FAR_OVER_MS && busyMs > FAR_OVER_MS && step_ + 1 < STEP_COUNT) {
+        stepDownToFit(std::min(previous, busyMs));
+        return;
+    }
+    downMs_[downFrames_] = busyMs;
     upSumMs_ += busyMs;
     if (++downFrames_ == DOWN_FRAMES) {
-        const double average = downSumMs_ / DOWN_FRAMES;
         downFrames_ = 0;
-        downSumMs_ = 0;
-        if (average > FRAME_BUDGET_MS && step_ + 1 < STEP_COUNT) {
-            stepDownToFit(average);
+        const double typical = middleOf(downMs_);
+        if (typical > FRAME_BUDGET_MS && step_ + 1 < STEP_COUNT) {
+            stepDownToFit(typical);
             return;
         }
     }
@@ -41,17 +57,17 @@ void RenderScale::noteFrame(double busyMs) {
 }
 
 // Taking back a step up that did not hold: wait twice as long before the next.
-void RenderScale::stepDownToFit(double averageMs) {
+void RenderScale::stepDownToFit(double typicalMs) {
     if (lastChangeWasUp_ && windowsSinceChange_ < 2 && wait_ < LONGEST_WAIT)
         wait_ *= 2;
     const float from = STEPS[step_];
     do
         ++step_;
-    while (step_ + 1 < STEP_COUNT && predicted(averageMs, from, STEPS[step_]) > FRAME_BUDGET_MS);
+    while (step_ + 1 < STEP_COUNT && predicted(typicalMs, from, STEPS[step_]) > FRAME_BUDGET_MS);
     lastChangeWasUp_ = false;
     windowsSinceChange_ = 0;
-    upFrames_ = 0;
-    upSumMs_ = 0;
+    downFrames_ = upFrames_ = 0;
+    upSumMs_ = previousMs_ = 0;
 }
 
 void RenderScale::tryStepUp(double averageMs) {
@@ -61,6 +77,7 @@ void RenderScale::tryStepUp(double averageMs) {
         --step_;
         lastChangeWasUp_ = true;
         windowsSinceChange_ = 0;
+        previousMs_ = 0;
     }
 }
 
