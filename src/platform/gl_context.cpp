@@ -7,6 +7,7 @@
 #include "platform/main_window.h"
 #include "platform/offscreen_target.h"
 #include "platform/run_state.h"
+#include "platform/scene_target.h"
 
 #include <SDL.h>
 
@@ -38,6 +39,7 @@ GlSetup CreateGlContext(Dialog& /*mainWindow*/) {
         ReleaseGlContext();
         return GlSetup::PixelFormatRefused;
     }
+    PrepareSceneStretch();
     return GlSetup::Ready;
 }
 

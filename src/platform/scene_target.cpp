@@ -90,6 +90,27 @@ void EndScene() {
     s.drawing = false;
 }
 
+// The first stretch costs software GL 40 ms of building code for it; a stretch of a few
+// pixels into the corner of the frame's target, which every frame covers, takes that cost
+// while loading. A fixed scale of 1 never stretches and skips it.
+void PrepareSceneStretch() {
+    Scene& s = scene();
+    const FramebufferFunctions* gl = Framebuffers();
+    if (!gl || (!s.scale.automatic() && s.scale.scale() == 1.0f))
+        return;
+    constexpr int SIZE = 3; // not a power of two, as no scaled scene is
+    GLint frameTarget = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &frameTarget);
+    if (makeTarget(*gl, s, SIZE, SIZE)) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        gl->bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
+        gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(frameTarget));
+        gl->blitFramebuffer(0, 0, SIZE, SIZE, 0, 0, 2 * SIZE, 2 * SIZE, GL_COLOR_BUFFER_BIT,
+                            GL_LINEAR);
+    }
+    gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(frameTarget));
+}
+
 float SceneScale() {
     return scene().scale.scale();
 }
