@@ -3,6 +3,19 @@
 // tiles, spinning apples). t = clock * 0.001 scrolls the textures by 0.01 per frame; the
 // clock itself, in degrees, spins the apples.
 //
+// What a wall covers skips the translucent planes and floor tiles: the outer sides and tops
+// of the walls mark their pixels in the stencil buffer first, and the planes and tiles are
+// drawn only where no wall is. The picture stays exactly as if they were drawn everywhere.
+// Everything translucent lies at z <= 0 and the camera looks down from above the walls, so
+// any wall pixel is nearer than any plane or tile behind it; a wall is opaque and drawn
+// without blending, so the first wall fragment that passes the depth test replaces the
+// colour, and one that fails does so behind something opaque drawn before it. Either way
+// nothing of a plane or tile under a wall reaches the final picture, nor its depth, which a
+// nearer wall has replaced. A software rasteriser saves the texturing and blending of those
+// pixels (a third of a 1280x720 frame); their alpha test is left off because it never
+// fails (alpha 0.5 and 0.3 times an opaque texture), and with it on the stencil test
+// would come only after texturing.
+//
 // World units, z up; the cell at row r, column c spans x in [r - 7, r - 6], y in
 // [c - 7, c - 6], walls z 0..1.
 #include "board/board_draw.h"
@@ -21,7 +34,6 @@ namespace {
 constexpr float SCROLL_PER_CLOCK = 0.001f;
 constexpr double QUARTER_PI = 0.7853981852531433; // 45 degrees, as a float
 constexpr int BURST_COPIES = 8;
-constexpr float ALPHA_THRESHOLD = 0.0001f;
 
 struct Corner {
     float x, y, z;
@@ -72,8 +84,6 @@ void drawBackground(GLuint landscape, float t) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glAlphaFunc(GL_GREATER, ALPHA_THRESHOLD);
-    glEnable(GL_ALPHA_TEST);
 
     glColor4f(1, 1, 1, 0.5f);
     glBegin(GL_QUADS);
@@ -103,7 +113,7 @@ void drawBackground(GLuint landscape, float t) {
 // The body's colour differs from cell to cell: (|sin(r c / 15)|, |cos(r^2 / 15)|,
 // |sin(c^2 / 15)|); each apple wobbles by up to 20 degrees around its steady spin.
 void drawApple(int row, int col, float x0, float y0, int wobble, float clock) {
-    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_STENCIL_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glPushMatrix();
@@ -130,7 +140,7 @@ void drawApple(int row, int col, float x0, float y0, int wobble, float clock) {
 void drawFloor(GLuint floorTexture, float t, const Corner& a, const Corner& b, const Corner& c,
                const Corner& d) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_STENCIL_TEST);
     glEnable(GL_BLEND);
     glColor4f(1, 1, 1, 0.3f);
     bindRepeating(floorTexture);
@@ -170,20 +180,67 @@ CellCorners cornersOf(float x0, float y0) {
             {x0, y0, 1}, {x1, y0, 1}, {x1, y1, 1}, {x0, y1, 1}};
 }
 
-// Each side scrolls its own way (along t, along s, diagonally, along s against t); the top
-// stays still.
+// A wall block's quads: its sides facing -y, +x, -x and +y, each scrolling its own way (along
+// t, along s, diagonally, along s against t), then its top, which stays still.
+struct WallQuads {
+    TexturedCorner sides[4][4];
+    TexturedCorner top[4];
+};
+
+WallQuads wallQuads(float t, const CellCorners& k) {
+    return {{{{0, t, &k.e}, {1, t, &k.f}, {1, t + 1, &k.b}, {0, t + 1, &k.a}},
+             {{t, 0, &k.f}, {t + 1, 0, &k.g}, {t + 1, 1, &k.c}, {t, 1, &k.b}},
+             {{t, t, &k.e}, {t + 1, t, &k.h}, {t + 1, t + 1, &k.d}, {t, t + 1, &k.a}},
+             {{t, -t, &k.g}, {t + 1, -t, &k.h}, {t + 1, 1 - t, &k.d}, {t, 1 - t, &k.c}}},
+            {{0, 0, &k.e}, {1, 0, &k.f}, {1, 1, &k.g}, {0, 1, &k.h}}};
+}
+
+// The cell each side of a wall block faces, as (row, column) steps, in wallQuads' order.
+constexpr int SIDE_STEPS[4][2] = {{0, -1}, {1, 0}, {-1, 0}, {0, 1}};
+
 void drawWall(const BoardLook& look, float t, const CellCorners& k) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_STENCIL_TEST);
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     bindRepeating(look.wallTexture);
-    quad({{0, t, &k.e}, {1, t, &k.f}, {1, t + 1, &k.b}, {0, t + 1, &k.a}});
-    quad({{t, 0, &k.f}, {t + 1, 0, &k.g}, {t + 1, 1, &k.c}, {t, 1, &k.b}});
-    quad({{t, t, &k.e}, {t + 1, t, &k.h}, {t + 1, t + 1, &k.d}, {t, t + 1, &k.a}});
-    quad({{t, -t, &k.g}, {t + 1, -t, &k.h}, {t + 1, 1 - t, &k.d}, {t, 1 - t, &k.c}});
+    const WallQuads quads = wallQuads(t, k);
+    for (const auto& side : quads.sides)
+        quad(side);
     bindRepeating(look.wallTopTexture);
-    quad({{0, 0, &k.e}, {1, 0, &k.f}, {1, 1, &k.g}, {0, 1, &k.h}});
+    quad(quads.top);
+}
+
+bool isWall(const Board& board, int row, int col) {
+    return row >= 0 && row < BOARD_SIZE && col >= 0 && col < BOARD_SIZE &&
+           board.cellAt(row, col) == CELL_WALL;
+}
+
+// Sets the stencil to 1 under the tops and outer sides of the walls: quads with the very
+// corners the walls are drawn with, so the same pixels. A side between two blocks shows
+// only where their tops and outer sides do too, and is left out.
+void markWalls(const Board& board, float t) {
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDisable(GL_DEPTH_TEST); // which also leaves the depth buffer alone
+    glDisable(GL_TEXTURE_2D);
+    for (int row = 0; row < BOARD_SIZE; ++row)
+        for (int col = 0; col < BOARD_SIZE; ++col) {
+            if (!isWall(board, row, col))
+                continue;
+            const CellCorners k = cornersOf(cellLow(row), cellLow(col));
+            const WallQuads quads = wallQuads(t, k);
+            for (int side = 0; side < 4; ++side)
+                if (!isWall(board, row + SIDE_STEPS[side][0], col + SIDE_STEPS[side][1]))
+                    quad(quads.sides[side]);
+            quad(quads.top);
+        }
+    glEnable(GL_DEPTH_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glStencilFunc(GL_EQUAL, 0, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
 }
 
 void drawCell(const Board& board, const BoardLook& look, int row, int col, float t) {
@@ -205,16 +262,18 @@ void drawCell(const Board& board, const BoardLook& look, int row, int col, float
 
 void drawBoard(const Board& board, const BoardLook& look) {
     glEnable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
     float t = board.clock * SCROLL_PER_CLOCK;
     for (const AppleBurst& burst : board.bursts)
         if (burst.shownAge >= 0)
             drawBurst(burst.position, burst.shownAge);
+    markWalls(board, t);
     drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
             drawCell(board, look, row, col, t);
     glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_STENCIL_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
 }
 

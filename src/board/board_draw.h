@@ -1,9 +1,10 @@
 // The board's looks: its four textures and the drawing of one play frame of it.
 //
 // Drawing reads the board as the last board frame left it (clock, burst ages, apple
-// wobbles) and only issues GL. It expects depth testing on, lighting off and the vertex
-// array enabled; it leaves blending and alpha test off, the decal environment in force and
-// texturing on. Textures belong to the GL context and live as long as it.
+// wobbles) and only issues GL. It expects depth testing on, lighting off, the vertex array
+// enabled and the stencil buffer cleared to 0; it leaves blending, alpha and stencil tests
+// off, the decal environment in force and texturing on. Textures belong to the GL context and live
+// as long as it.
 #pragma once
 
 #include <cstdint>

@@ -43,7 +43,8 @@ bool realWindow() {
     return window().handle && !CurrentRun().offscreenSurface;
 }
 
-// Double-buffered RGBA with 8 bits a colour and a 24-bit depth buffer, compatibility profile
+// Double-buffered RGBA with 8 bits a colour, a 24-bit depth and an 8-bit stencil buffer (the
+// board marks its walls in it), compatibility profile
 // (the game draws with the fixed-function pipeline).
 void requestBuffers() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -52,6 +53,7 @@ void requestBuffers() {
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
 }
 
 // The display holding the mouse pointer, else the first.

@@ -24,7 +24,7 @@ void allocate(int width, int height) {
     gl.bindRenderbuffer(GL_RENDERBUFFER, target().colour);
     gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
     gl.bindRenderbuffer(GL_RENDERBUFFER, target().depth);
-    gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
     gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
 }
 
@@ -41,7 +41,8 @@ bool Create(int width, int height) {
     allocate(width, height);
     t.gl->bindFramebuffer(GL_FRAMEBUFFER, t.framebuffer);
     t.gl->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, t.colour);
-    t.gl->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, t.depth);
+    t.gl->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                  t.depth);
     if (t.gl->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         Release();
         return false;

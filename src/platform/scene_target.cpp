@@ -1,5 +1,5 @@
-// The scaled scene target; see scene_target.h. Its colour and depth renderbuffers are made
-// at the first scaled scene and follow its size; a run at scale 1 never makes them.
+// The scaled scene target; see scene_target.h. Its colour and depth-stencil renderbuffers
+// are made at the first scaled scene and follow its size; a run at scale 1 never makes them.
 #include "platform/scene_target.h"
 
 #include "platform/application.h"
@@ -12,6 +12,10 @@
 namespace platform {
 
 namespace {
+
+// A scene starts on a clear colour, depth and stencil (the board marks its walls in it).
+constexpr GLbitfield SCENE_BUFFERS =
+    GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
 
 struct Scene {
     RenderScale scale{Options().renderScale};
@@ -38,14 +42,15 @@ bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
         gl.bindRenderbuffer(GL_RENDERBUFFER, s.colour);
         gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
         gl.bindRenderbuffer(GL_RENDERBUFFER, s.depth);
-        gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+        gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
         gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
         s.width = width;
         s.height = height;
     }
     gl.bindFramebuffer(GL_FRAMEBUFFER, s.framebuffer);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, s.colour);
-    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, s.depth);
+    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                               s.depth);
     return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
@@ -61,18 +66,18 @@ void BeginScene() {
     const int height = std::max(1, int(std::lround(s.viewport[3] * factor)));
     s.drawing = factor < 1.0f && gl && s.viewport[2] > 1 && s.viewport[3] > 1;
     if (!s.drawing) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(SCENE_BUFFERS);
         return;
     }
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
     if (!makeTarget(*gl, s, width, height)) {
         gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
         s.drawing = false;
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(SCENE_BUFFERS);
         return;
     }
     glViewport(0, 0, width, height);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(SCENE_BUFFERS);
 }
 
 void EndScene() {
@@ -102,7 +107,7 @@ void PrepareSceneStretch() {
     GLint frameTarget = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &frameTarget);
     if (makeTarget(*gl, s, SIZE, SIZE)) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(GL_COLOR_BUFFER_BIT);
         gl->bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
         gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(frameTarget));
         gl->blitFramebuffer(0, 0, SIZE, SIZE, 0, 0, 2 * SIZE, 2 * SIZE, GL_COLOR_BUFFER_BIT,
