@@ -217,15 +217,18 @@ bool isWall(const Board& board, int row, int col) {
 }
 
 // Sets the stencil to 1 under the tops and outer sides of the walls: quads with the very
-// corners the walls are drawn with, so the same pixels. A side between two blocks shows
-// only where their tops and outer sides do too, and is left out.
-void markWalls(const Board& board, float t) {
+// corners the walls are drawn with, through the same vertex stage (texturing as for a
+// wall), so the same pixels whatever the rasteriser makes of a quad. A side between two
+// blocks shows only where their tops and outer sides do too, and is left out.
+void markWalls(const Board& board, const BoardLook& look, float t) {
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    bindRepeating(look.wallTexture);
     glEnable(GL_STENCIL_TEST);
     glStencilFunc(GL_ALWAYS, 1, 1);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDisable(GL_DEPTH_TEST); // which also leaves the depth buffer alone
-    glDisable(GL_TEXTURE_2D);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col) {
             if (!isWall(board, row, col))
@@ -267,7 +270,7 @@ void drawBoard(const Board& board, const BoardLook& look) {
     for (const AppleBurst& burst : board.bursts)
         if (burst.shownAge >= 0)
             drawBurst(burst.position, burst.shownAge);
-    markWalls(board, t);
+    markWalls(board, look, t);
     drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
