@@ -41,6 +41,9 @@ Synthesiser::Synthesiser(int sampleRate, const std::string& soundFontPath) {
     fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
     fluid_settings_setnum(settings_, "synth.gain", SYNTH_GAIN);
     fluid_settings_setint(settings_, "synth.threadsafe-api", 0); // the owner locks
+    // Only the samples of the instruments a song selects are read into memory: the song
+    // uses a few of the soundfont's 128, and the rest would cost 5 MB of resident memory.
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
     if (synth_ && fluid_synth_sfload(synth_, soundFontPath.c_str(), 1) == FLUID_FAILED) {
         delete_fluid_synth(synth_);
