@@ -94,7 +94,7 @@ void drawLevelBanner(const GameState& world) {
 // The maze, the enemies and the Hero at the render scale; the text over them at full size.
 void drawPlayScreen(const GameState& world, const Looks& looks, bool paused) {
     platform::BeginScene();
-    drawBoard(world.board, looks.board);
+    drawBoard(world.board, looks.board, world.camera);
     drawEnemies(world.enemies, looks.enemies, world.camera);
     drawHero(world.hero, looks.hero);
     platform::EndScene();

@@ -1,7 +1,9 @@
 // Drawing the board once per play frame: the eaten-apple effects, two translucent
 // landscape planes below the maze, then every cell in row-major order (wall blocks, floor
 // tiles, spinning apples). t = clock * 0.001 scrolls the textures by 0.01 per frame; the
-// clock itself, in degrees, spins the apples.
+// clock itself, in degrees, spins the apples. Cells wholly outside the camera's view are
+// left out: they would not give a pixel, and most of the maze is behind the camera or off
+// to the side.
 //
 // What a wall covers skips the translucent planes and floor tiles: the outer sides and tops
 // of the walls mark their pixels in the stencil buffer first, and the planes and tiles are
@@ -21,6 +23,7 @@
 #include "board/board_draw.h"
 
 #include "board/board.h"
+#include "camera/camera.h"
 #include "characters/apple_mesh.h"
 #include "images/texture_upload.h"
 #include "math/vec_math.h"
@@ -34,6 +37,9 @@ namespace {
 constexpr float SCROLL_PER_CLOCK = 0.001f;
 constexpr double QUARTER_PI = 0.7853981852531433; // 45 degrees, as a float
 constexpr int BURST_COPIES = 8;
+// A cell's block, floor tile and apple (0.16 from its centre at half height) all lie in the
+// unit cube of the cell: its corners are sqrt(3) / 2 from the middle.
+constexpr double CELL_REACH = 0.8660254037844386;
 
 struct Corner {
     float x, y, z;
@@ -211,6 +217,10 @@ void drawWall(const BoardLook& look, float t, const CellCorners& k) {
     quad(quads.top);
 }
 
+bool mayShowCell(const Camera& camera, int row, int col) {
+    return camera.mayShow(Vec3{cellCentre(row), cellCentre(col), 0.5f}, CELL_REACH);
+}
+
 bool isWall(const Board& board, int row, int col) {
     return row >= 0 && row < BOARD_SIZE && col >= 0 && col < BOARD_SIZE &&
            board.cellAt(row, col) == CELL_WALL;
@@ -220,7 +230,7 @@ bool isWall(const Board& board, int row, int col) {
 // corners the walls are drawn with, through the same vertex stage (texturing as for a
 // wall), so the same pixels whatever the rasteriser makes of a quad. A side between two
 // blocks shows only where their tops and outer sides do too, and is left out.
-void markWalls(const Board& board, const BoardLook& look, float t) {
+void markWalls(const Board& board, const BoardLook& look, const Camera& camera, float t) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     bindRepeating(look.wallTexture);
@@ -231,7 +241,7 @@ void markWalls(const Board& board, const BoardLook& look, float t) {
     glDisable(GL_DEPTH_TEST); // which also leaves the depth buffer alone
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col) {
-            if (!isWall(board, row, col))
+            if (!isWall(board, row, col) || !mayShowCell(camera, row, col))
                 continue;
             const CellCorners k = cornersOf(cellLow(row), cellLow(col));
             const WallQuads quads = wallQuads(t, k);
@@ -263,18 +273,19 @@ void drawCell(const Board& board, const BoardLook& look, int row, int col, float
 
 } // namespace
 
-void drawBoard(const Board& board, const BoardLook& look) {
+void drawBoard(const Board& board, const BoardLook& look, const Camera& camera) {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     float t = board.clock * SCROLL_PER_CLOCK;
     for (const AppleBurst& burst : board.bursts)
         if (burst.shownAge >= 0)
             drawBurst(burst.position, burst.shownAge);
-    markWalls(board, look, t);
+    markWalls(board, look, camera, t);
     drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
-            drawCell(board, look, row, col, t);
+            if (mayShowCell(camera, row, col))
+                drawCell(board, look, row, col, t);
     glDisable(GL_BLEND);
     glDisable(GL_STENCIL_TEST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);

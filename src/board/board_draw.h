@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class Board;
+class Camera;
 
 struct BoardLook {
     uint32_t floorTexture = 0;     // "board.bmp": floor tiles
@@ -23,4 +24,5 @@ struct BoardLook {
 // stay 0) and the game plays on.
 BoardLook loadBoardLook();
 
-void drawBoard(const Board& board, const BoardLook& look);
+// Cells the camera cannot show are left out.
+void drawBoard(const Board& board, const BoardLook& look, const Camera& camera);

@@ -36,6 +36,10 @@ public:
     bool projectToScreen(const Vec3& p, int& x, int& y) const;
     // Whether p projects within 300 pixels of the window, edges included.
     bool isOnScreen(const Vec3& p) const;
+    // Whether anything within radius of centre may be seen: false only when that sphere lies
+    // wholly outside the view volume (nearer than the near plane, beyond the far one or past
+    // a side), so that what it holds can be left undrawn without a pixel changing.
+    bool mayShow(const Vec3& centre, double radius) const;
     // The scene point seen at pixel (x, y) on the plane through the target that faces the
     // eye; placing text and the title picture rests on it.
     Vec3 pixelToWorld(int x, int y) const;

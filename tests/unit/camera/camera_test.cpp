@@ -186,3 +186,60 @@ TEST_F(FollowCamera, AMinimisedWindowKeepsItsAspectAndPlacesEverythingAtTheTarge
 }
 
 } // namespace
+
+// Whether any point of the sphere falls inside the view volume of the loaded matrices:
+// points on three great circles and the centre, in clip coordinates.
+bool glSeesSomeOf(const Vec3& centre, double radius) {
+    double model[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    auto inside = [&](double x, double y, double z) {
+        double eye[4], clip[4];
+        for (int i = 0; i < 4; ++i)
+            eye[i] = model[i] * x + model[4 + i] * y + model[8 + i] * z + model[12 + i];
+        for (int i = 0; i < 4; ++i)
+            clip[i] = projection[i] * eye[0] + projection[4 + i] * eye[1] +
+                      projection[8 + i] * eye[2] + projection[12 + i] * eye[3];
+        const double w = clip[3];
+        return w > 0 && std::fabs(clip[0]) <= w && std::fabs(clip[1]) <= w &&
+               std::fabs(clip[2]) <= w;
+    };
+    if (inside(centre.x, centre.y, centre.z))
+        return true;
+    for (int step = 0; step < 360; step += 3) {
+        const double a = step * M_PI / 180, c = radius * std::cos(a), s = radius * std::sin(a);
+        if (inside(centre.x + c, centre.y + s, centre.z) ||
+            inside(centre.x + c, centre.y, centre.z + s) ||
+            inside(centre.x, centre.y + c, centre.z + s))
+            return true;
+    }
+    return false;
+}
+
+// Over the whole board and beyond, in four headings and two window shapes: a cell-sized
+// sphere the camera calls unseen never has a point in the view volume, the ones round the
+// target are seen, and most of the board is left out.
+TEST_F(FollowCamera, SpheresCalledUnseenHaveNoPointInView) {
+    for (auto [w, h] : {std::pair{320, 240}, {100, 300}}) {
+        camera.viewport.resize(w, h);
+        for (int turn = 0; turn < 4; ++turn) {
+            orientation = turnedAboutZ(orientation, M_PI / 2 + 0.3);
+            settle(20);
+            int unseen = 0, spheres = 0;
+            for (float x = -9.5f; x <= 9.5f; x += 0.5f)
+                for (float y = -9.5f; y <= 9.5f; y += 0.5f)
+                    for (float z : {-1.0f, 0.5f, 3.0f}) {
+                        const Vec3 centre{x, y, z};
+                        ++spheres;
+                        if (camera.mayShow(centre, 0.87))
+                            continue;
+                        ++unseen;
+                        ASSERT_FALSE(glSeesSomeOf(centre, 0.87))
+                            << x << ", " << y << ", " << z << " turn " << turn;
+                    }
+            EXPECT_GT(unseen, spheres / 3) << "turn " << turn;
+            EXPECT_TRUE(camera.mayShow(camera.target, 0.01));
+            EXPECT_TRUE(camera.mayShow(camera.eye, 1.0)) << "the near plane is within reach";
+        }
+    }
+}
