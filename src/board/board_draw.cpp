@@ -227,13 +227,13 @@ bool isWall(const Board& board, int row, int col) {
 }
 
 // Sets the stencil to 1 under the tops and outer sides of the walls: quads with the very
-// corners the walls are drawn with, through the same vertex stage (texturing as for a
-// wall), so the same pixels whatever the rasteriser makes of a quad. A side between two
-// blocks shows only where their tops and outer sides do too, and is left out.
-void markWalls(const Board& board, const BoardLook& look, const Camera& camera, float t) {
-    glEnable(GL_TEXTURE_2D);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    bindRepeating(look.wallTexture);
+// corners the walls are drawn with, under the same matrices, so the same pixels whatever
+// the rasteriser makes of a quad (its two triangles cover the quad's pixels either way). A
+// side between two blocks shows only where their tops and outer sides do too, and is left
+// out. Texturing is off: with colour writes off the rasteriser would still sample the
+// texture, an eighth of a 1280x720 frame.
+void markWalls(const Board& board, const Camera& camera, float t) {
+    glDisable(GL_TEXTURE_2D);
     glEnable(GL_STENCIL_TEST);
     glStencilFunc(GL_ALWAYS, 1, 1);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
@@ -280,7 +280,7 @@ void drawBoard(const Board& board, const BoardLook& look, const Camera& camera) 
     for (const AppleBurst& burst : board.bursts)
         if (burst.shownAge >= 0)
             drawBurst(burst.position, burst.shownAge);
-    markWalls(board, look, camera, t);
+    markWalls(board, camera, t);
     drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
