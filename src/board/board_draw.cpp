@@ -30,6 +30,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -217,8 +218,17 @@ void drawWall(const BoardLook& look, float t, const CellCorners& k) {
     quad(quads.top);
 }
 
-bool mayShowCell(const Camera& camera, int row, int col) {
-    return camera.mayShow(Vec3{cellCentre(row), cellCentre(col), 0.5f}, CELL_REACH);
+// Which cells the camera may show, row-major.
+using ShownCells = std::array<bool, CELL_COUNT>;
+
+ShownCells shownCells(const Camera& camera) {
+    const ViewVolume view(camera);
+    ShownCells shown;
+    for (int row = 0; row < BOARD_SIZE; ++row)
+        for (int col = 0; col < BOARD_SIZE; ++col)
+            shown[row * BOARD_SIZE + col] =
+                view.mayShow(Vec3{cellCentre(row), cellCentre(col), 0.5f}, CELL_REACH);
+    return shown;
 }
 
 bool isWall(const Board& board, int row, int col) {
@@ -232,7 +242,7 @@ bool isWall(const Board& board, int row, int col) {
 // side between two blocks shows only where their tops and outer sides do too, and is left
 // out. Texturing is off: with colour writes off the rasteriser would still sample the
 // texture, an eighth of a 1280x720 frame.
-void markWalls(const Board& board, const Camera& camera, float t) {
+void markWalls(const Board& board, const ShownCells& shown, float t) {
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_STENCIL_TEST);
     glStencilFunc(GL_ALWAYS, 1, 1);
@@ -241,7 +251,7 @@ void markWalls(const Board& board, const Camera& camera, float t) {
     glDisable(GL_DEPTH_TEST); // which also leaves the depth buffer alone
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col) {
-            if (!isWall(board, row, col) || !mayShowCell(camera, row, col))
+            if (!isWall(board, row, col) || !shown[row * BOARD_SIZE + col])
                 continue;
             const CellCorners k = cornersOf(cellLow(row), cellLow(col));
             const WallQuads quads = wallQuads(t, k);
@@ -280,11 +290,12 @@ void drawBoard(const Board& board, const BoardLook& look, const Camera& camera) 
     for (const AppleBurst& burst : board.bursts)
         if (burst.shownAge >= 0)
             drawBurst(burst.position, burst.shownAge);
-    markWalls(board, camera, t);
+    const ShownCells shown = shownCells(camera);
+    markWalls(board, shown, t);
     drawBackground(look.landscapeTexture, t);
     for (int row = 0; row < BOARD_SIZE; ++row)
         for (int col = 0; col < BOARD_SIZE; ++col)
-            if (mayShowCell(camera, row, col))
+            if (shown[row * BOARD_SIZE + col])
                 drawCell(board, look, row, col, t);
     glDisable(GL_BLEND);
     glDisable(GL_STENCIL_TEST);

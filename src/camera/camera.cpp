@@ -88,30 +88,35 @@ bool Camera::isOnScreen(const Vec3& p) const {
            y >= -ON_SCREEN_MARGIN && y <= viewport.height + ON_SCREEN_MARGIN;
 }
 
-// In the eye's frame of gluLookAt (f toward the target, s = f x up to the right, u = s x f)
-// the sphere's centre lies ze ahead, xe right and ye up. A side of the view volume, say the
-// top, is the plane ye = ze * tan(22.5 degrees); a point's distance past it is
-// (ye - ze * tan) / sqrt(1 + tan^2), and the sphere is wholly past it when that exceeds the
-// radius. Left and right use the half width, tan * aspect. A small margin keeps rounding
-// on the safe side; a degenerate frame (NaN) never counts as outside.
-bool Camera::mayShow(const Vec3& centre, double radius) const {
+// gluLookAt's frame: f toward the target, s = f x up to the right, u = s x f.
+ViewVolume::ViewVolume(const Camera& camera)
+    : eye_(camera.eye), tanHeight_(std::tan(HALF_FIELD_OF_VIEW)),
+      tanWidth_(tanHeight_ * camera.viewport.aspect) {
+    vecSub(forward_, camera.target, camera.eye);
+    vecNormalize(forward_);
+    vecCross(side_, forward_, camera.up);
+    vecNormalize(side_);
+    vecCross(upward_, side_, forward_);
+}
+
+// The sphere's centre lies `ahead` along f, `across` along s and `above` along u. A side of
+// the view volume, say the top, is the plane above = ahead * tan(22.5 degrees); a point's
+// distance past it is (above - ahead * tan) / sqrt(1 + tan^2), and the sphere is wholly
+// past it when that exceeds the radius. Left and right use the half width, tan * aspect. A
+// small margin keeps rounding on the safe side; a degenerate frame (NaN) never counts as
+// outside.
+bool ViewVolume::mayShow(const Vec3& centre, double radius) const {
     constexpr double MARGIN = 0.01;
-    Vec3 forward, side, upward, offset;
-    vecSub(forward, target, eye);
-    vecNormalize(forward);
-    vecCross(side, forward, up);
-    vecNormalize(side);
-    vecCross(upward, side, forward);
-    vecSub(offset, centre, eye);
-    const double ahead = vecDot(offset, forward), across = vecDot(offset, side),
-                 above = vecDot(offset, upward), r = radius + MARGIN;
-    const double tanHeight = std::tan(HALF_FIELD_OF_VIEW), tanWidth = tanHeight * viewport.aspect;
+    Vec3 offset;
+    vecSub(offset, centre, eye_);
+    const double ahead = vecDot(offset, forward_), across = vecDot(offset, side_),
+                 above = vecDot(offset, upward_), r = radius + MARGIN;
     auto past = [ahead](double along, double tan) {
         return (along - ahead * tan) / std::sqrt(1 + tan * tan);
     };
     const bool outside = NEAR_PLANE - ahead > r || ahead - FAR_PLANE > r ||
-                         past(above, tanHeight) > r || past(-above, tanHeight) > r ||
-                         past(across, tanWidth) > r || past(-across, tanWidth) > r;
+                         past(above, tanHeight_) > r || past(-above, tanHeight_) > r ||
+                         past(across, tanWidth_) > r || past(-across, tanWidth_) > r;
     return !outside;
 }
 

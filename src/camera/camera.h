@@ -36,10 +36,6 @@ public:
     bool projectToScreen(const Vec3& p, int& x, int& y) const;
     // Whether p projects within 300 pixels of the window, edges included.
     bool isOnScreen(const Vec3& p) const;
-    // Whether anything within radius of centre may be seen: false only when that sphere lies
-    // wholly outside the view volume (nearer than the near plane, beyond the far one or past
-    // a side), so that what it holds can be left undrawn without a pixel changing.
-    bool mayShow(const Vec3& centre, double radius) const;
     // The scene point seen at pixel (x, y) on the plane through the target that faces the
     // eye; placing text and the title picture rests on it.
     Vec3 pixelToWorld(int x, int y) const;
@@ -49,4 +45,20 @@ public:
     Vec3 target{0, 0, 0};
     Vec3 followDir{0, 0, 0}; // horizontal, at most 1 long
     Viewport viewport;
+};
+
+// What one frame of the camera can see, for leaving out what it cannot: the eye's frame as
+// gluLookAt builds it and the slopes of the perspective's sides. Made once a frame.
+class ViewVolume {
+public:
+    explicit ViewVolume(const Camera& camera);
+
+    // Whether anything within radius of centre may be seen: false only when that sphere lies
+    // wholly outside the view volume (nearer than the near plane, beyond the far one or past
+    // a side), so that what it holds can be left undrawn without a pixel changing.
+    bool mayShow(const Vec3& centre, double radius) const;
+
+private:
+    Vec3 eye_, forward_, side_, upward_;
+    double tanHeight_, tanWidth_;
 };

@@ -225,21 +225,22 @@ TEST_F(FollowCamera, SpheresCalledUnseenHaveNoPointInView) {
         for (int turn = 0; turn < 4; ++turn) {
             orientation = turnedAboutZ(orientation, M_PI / 2 + 0.3);
             settle(20);
+            const ViewVolume view(camera);
             int unseen = 0, spheres = 0;
             for (float x = -9.5f; x <= 9.5f; x += 0.5f)
                 for (float y = -9.5f; y <= 9.5f; y += 0.5f)
                     for (float z : {-1.0f, 0.5f, 3.0f}) {
                         const Vec3 centre{x, y, z};
                         ++spheres;
-                        if (camera.mayShow(centre, 0.87))
+                        if (view.mayShow(centre, 0.87))
                             continue;
                         ++unseen;
                         ASSERT_FALSE(glSeesSomeOf(centre, 0.87))
                             << x << ", " << y << ", " << z << " turn " << turn;
                     }
             EXPECT_GT(unseen, spheres / 3) << "turn " << turn;
-            EXPECT_TRUE(camera.mayShow(camera.target, 0.01));
-            EXPECT_TRUE(camera.mayShow(camera.eye, 1.0)) << "the near plane is within reach";
+            EXPECT_TRUE(view.mayShow(camera.target, 0.01));
+            EXPECT_TRUE(view.mayShow(camera.eye, 1.0)) << "the near plane is within reach";
         }
     }
 }
