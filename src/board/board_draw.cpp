@@ -55,12 +55,6 @@ void drawMesh(const MeshTable& mesh) {
     glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
 }
 
-void bindRepeating(GLuint texture) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-}
-
 // Eight apple bodies fly out along the compass directions: copy i at angle (i + 1) * 45
 // degrees moves age * 0.05 along (cos, sin, -1) and shrinks from 1.5 to 0.5 of its size.
 void drawBurst(const Vec3& position, int age) {
@@ -87,7 +81,7 @@ void drawBurst(const Vec3& position, int age) {
 // Two translucent landscape planes below the maze, scrolling in opposite directions.
 void drawBackground(GLuint landscape, float t) {
     glEnable(GL_TEXTURE_2D);
-    bindRepeating(landscape);
+    glBindTexture(GL_TEXTURE_2D, landscape);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -150,7 +144,7 @@ void drawFloor(GLuint floorTexture, float t, const Corner& a, const Corner& b, c
     glEnable(GL_STENCIL_TEST);
     glEnable(GL_BLEND);
     glColor4f(1, 1, 1, 0.3f);
-    bindRepeating(floorTexture);
+    glBindTexture(GL_TEXTURE_2D, floorTexture);
     glBegin(GL_QUADS);
     glTexCoord2f(-t, -t);
     vertex(a);
@@ -210,11 +204,11 @@ void drawWall(const BoardLook& look, float t, const CellCorners& k) {
     glDisable(GL_STENCIL_TEST);
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
-    bindRepeating(look.wallTexture);
+    glBindTexture(GL_TEXTURE_2D, look.wallTexture);
     const WallQuads quads = wallQuads(t, k);
     for (const auto& side : quads.sides)
         quad(side);
-    bindRepeating(look.wallTopTexture);
+    glBindTexture(GL_TEXTURE_2D, look.wallTopTexture);
     quad(quads.top);
 }
 
@@ -302,22 +296,22 @@ void drawBoard(const Board& board, const BoardLook& look, const Camera& camera) 
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
 }
 
+// All four repeat: the walls, tiles and planes scroll their textures across them.
 BoardLook loadBoardLook() {
     struct Picture {
         const char* file;
-        GLint wrap;
         uint32_t BoardLook::*name;
     };
     const Picture pictures[] = {
-        {"wood.bmp", GL_CLAMP, &BoardLook::wallTexture},
-        {"board.bmp", GL_CLAMP, &BoardLook::floorTexture},
-        {"top.bmp", GL_CLAMP, &BoardLook::wallTopTexture},
-        {"LandScape.bmp", GL_REPEAT, &BoardLook::landscapeTexture},
+        {"wood.bmp", &BoardLook::wallTexture},
+        {"board.bmp", &BoardLook::floorTexture},
+        {"top.bmp", &BoardLook::wallTopTexture},
+        {"LandScape.bmp", &BoardLook::landscapeTexture},
     };
     BoardLook look;
     for (const Picture& picture : pictures) {
         GLuint name = 0;
-        if (!loadBmpTexture(picture.file, picture.wrap, name))
+        if (!loadBmpTexture(picture.file, GL_REPEAT, name))
             break;
         look.*picture.name = name;
     }
