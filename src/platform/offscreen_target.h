@@ -1,8 +1,8 @@
 // The offscreen drawing target: SDL's offscreen driver gives a single-buffered pbuffer that
 // does not follow SDL_SetWindowSize, so frames are drawn into a framebuffer object of the
-// client size instead (an RGBA8 colour and a 24-bit depth, 8-bit stencil renderbuffer), bound for
-// the whole run and resized with the client area. Screenshots read it. Needs the GL context
-// current; owns its GL objects.
+// client size instead (an RGBA8 colour and a 24-bit depth, 8-bit stencil renderbuffer),
+// bound for the whole run and resized with the client area. Screenshots read it. Needs the
+// GL context current; owns its GL objects.
 #pragma once
 
 namespace platform::offscreen {

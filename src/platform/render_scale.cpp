@@ -35,7 +35,7 @@ void RenderScale::noteFrame(double busyMs) {
         return;
     const double previous = previousMs_;
     previousMs_ = busyMs;
-    if (previous > FAR_OVER_MS && busyMs > FAR_OVER_MS && step_ + 1 < STEP_COUNT) {
+    if (previous > FAR_OVER_MS && busyMs > FAR_OVER_MS && canStepDown()) {
         stepDownToFit(std::min(previous, busyMs));
         return;
     }
@@ -44,7 +44,7 @@ void RenderScale::noteFrame(double busyMs) {
     if (++downFrames_ == DOWN_FRAMES) {
         downFrames_ = 0;
         const double typical = middleOf(downMs_);
-        if (typical > FRAME_BUDGET_MS && step_ + 1 < STEP_COUNT) {
+        if (typical > FRAME_BUDGET_MS && canStepDown()) {
             stepDownToFit(typical);
             return;
         }
@@ -56,6 +56,10 @@ void RenderScale::noteFrame(double busyMs) {
     }
 }
 
+bool RenderScale::canStepDown() const {
+    return step_ + 1 < STEP_COUNT;
+}
+
 // Taking back a step up that did not hold: wait twice as long before the next.
 void RenderScale::stepDownToFit(double typicalMs) {
     if (lastChangeWasUp_ && windowsSinceChange_ < 2 && wait_ < LONGEST_WAIT)
@@ -63,7 +67,7 @@ void RenderScale::stepDownToFit(double typicalMs) {
     const float from = STEPS[step_];
     do
         ++step_;
-    while (step_ + 1 < STEP_COUNT && predicted(typicalMs, from, STEPS[step_]) > FRAME_BUDGET_MS);
+    while (canStepDown() && predicted(typicalMs, from, STEPS[step_]) > FRAME_BUDGET_MS);
     lastChangeWasUp_ = false;
     windowsSinceChange_ = 0;
     downFrames_ = upFrames_ = 0;

@@ -1,16 +1,16 @@
 // How large the 3D scene is drawn, as a fraction of the window's size on each side.
 //
 // Fixed, the scale never changes. Automatic, it follows the frames that draw a scene: the
-// busy time of each such timer call (rules, drawing, presenting) is taken a few frames at
-// a time. A few frames over FRAME_BUDGET_MS (the middle ones, so that one slow frame, a
-// shader compiling or the machine busy elsewhere, does not count) step the scale straight down to
-// the largest step that would fit; two frames in a row far over it are enough, so that a window far
-// too large for the machine costs two slow frames, not four. A frame is taken as a fixed part (the
-// calls, the text, the stretch a scaled scene adds) and a part that grows with the scene's pixels,
-// the square of the scale. A longer run of frames that would still fit, with room to spare, one
-// step up steps it up. A step up that has to be taken back soon doubles the wait before the next
-// try, so the scale settles instead of flickering between two steps. Pure logic: the times come
-// from the caller.
+// busy time of each such timer call (rules, drawing, presenting) is taken a few frames at a
+// time. A few frames over FRAME_BUDGET_MS (the middle ones, so that one slow frame, a shader
+// compiling or the machine busy elsewhere, does not count) step the scale straight down to
+// the largest step that would fit; two frames in a row far over it are enough, so that a
+// window far too large for the machine costs two slow frames, not four. A frame is taken as
+// a fixed part (the calls, the text, the stretch a scaled scene adds) and a part that grows
+// with the scene's pixels, the square of the scale. A longer run of frames that would still
+// fit, with room to spare, one step up steps it up. A step up that has to be taken back
+// soon doubles the wait before the next try, so the scale settles instead of flickering
+// between two steps. Pure logic: the times come from the caller.
 #pragma once
 
 #include <optional>
@@ -41,6 +41,7 @@ public:
     bool automatic() const { return !fixed_; }
 
 private:
+    bool canStepDown() const;
     void stepDownToFit(double typicalMs);
     void tryStepUp(double averageMs);
 

@@ -54,6 +54,17 @@ bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
     return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
+// Stretches the scene target over the rectangle (x, y, width, height) of the frame's target
+// with linear filtering, and leaves the frame's target bound.
+void stretch(const FramebufferFunctions& gl, const Scene& s, GLuint frameTarget, int x, int y,
+             int width, int height) {
+    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
+    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, frameTarget);
+    gl.blitFramebuffer(0, 0, s.width, s.height, x, y, x + width, y + height, GL_COLOR_BUFFER_BIT,
+                       GL_LINEAR);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, frameTarget);
+}
+
 } // namespace
 
 void BeginScene() {
@@ -65,18 +76,14 @@ void BeginScene() {
     const int width = std::max(1, int(std::lround(s.viewport[2] * factor)));
     const int height = std::max(1, int(std::lround(s.viewport[3] * factor)));
     s.drawing = factor < 1.0f && gl && s.viewport[2] > 1 && s.viewport[3] > 1;
-    if (!s.drawing) {
-        glClear(SCENE_BUFFERS);
-        return;
+    if (s.drawing) {
+        glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
+        s.drawing = makeTarget(*gl, s, width, height);
+        if (s.drawing)
+            glViewport(0, 0, width, height);
+        else
+            gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
     }
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
-    if (!makeTarget(*gl, s, width, height)) {
-        gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
-        s.drawing = false;
-        glClear(SCENE_BUFFERS);
-        return;
-    }
-    glViewport(0, 0, width, height);
     glClear(SCENE_BUFFERS);
 }
 
@@ -84,13 +91,8 @@ void EndScene() {
     Scene& s = scene();
     if (!s.drawing)
         return;
-    const FramebufferFunctions& gl = *Framebuffers();
     const GLint* v = s.viewport;
-    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
-    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(s.frameTarget));
-    gl.blitFramebuffer(0, 0, s.width, s.height, v[0], v[1], v[0] + v[2], v[1] + v[3],
-                       GL_COLOR_BUFFER_BIT, GL_LINEAR);
-    gl.bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
+    stretch(*Framebuffers(), s, GLuint(s.frameTarget), v[0], v[1], v[2], v[3]);
     glViewport(v[0], v[1], v[2], v[3]);
     s.drawing = false;
 }
@@ -108,12 +110,10 @@ void PrepareSceneStretch() {
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &frameTarget);
     if (makeTarget(*gl, s, SIZE, SIZE)) {
         glClear(GL_COLOR_BUFFER_BIT);
-        gl->bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
-        gl->bindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(frameTarget));
-        gl->blitFramebuffer(0, 0, SIZE, SIZE, 0, 0, 2 * SIZE, 2 * SIZE, GL_COLOR_BUFFER_BIT,
-                            GL_LINEAR);
+        stretch(*gl, s, GLuint(frameTarget), 0, 0, 2 * SIZE, 2 * SIZE);
+    } else {
+        gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(frameTarget));
     }
-    gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(frameTarget));
 }
 
 float SceneScale() {
