@@ -111,6 +111,26 @@ TEST(RenderScale, RoomRegainedStepsBackUp) {
     EXPECT_EQ(scale.scale(), 1.0f);
 }
 
+TEST(RenderScale, AStepUpLeavesRoomForTheSlowerFrames) {
+    // Far too slow at full size, and below it just as the prediction says from the floor.
+    auto costFrom = [](double atFloor) {
+        return [atFloor](float s) {
+            const double grow = s / 0.4;
+            return s == 1.0f ? 50.0 : atFloor * (0.3 + 0.7 * grow * grow);
+        };
+    };
+    // 12.5 ms at the floor predicts 17.4 ms at 0.5: under the budget, but with no room.
+    RenderScale crowded;
+    std::vector<float> seen = run(crowded, 4000, costFrom(12.5));
+    EXPECT_EQ(seen.back(), 0.4f);
+    EXPECT_EQ(changesAfter(seen, 2), 0) << "straight to the floor, and there it stays";
+    // 10 ms predicts 13.9 ms at 0.5, which then predicts 18.2 ms at 0.6.
+    RenderScale roomy;
+    seen = run(roomy, 4000, costFrom(10.0));
+    EXPECT_EQ(seen.back(), 0.5f);
+    EXPECT_EQ(changesAfter(seen, 1000), 0);
+}
+
 TEST(RenderScale, AFixedScaleIgnoresTheFrames) {
     RenderScale scale(0.5f);
     for (float s : run(scale, 1000, [](float) { return 100.0; }))
