@@ -7,7 +7,6 @@
 #include "platform/main_window.h"
 #include "platform/offscreen_target.h"
 #include "platform/run_state.h"
-#include "platform/scene_target.h"
 
 #include <SDL.h>
 
@@ -39,7 +38,6 @@ GlSetup CreateGlContext(Dialog& /*mainWindow*/) {
         ReleaseGlContext();
         return GlSetup::PixelFormatRefused;
     }
-    PrepareSceneStretch();
     return GlSetup::Ready;
 }
 

@@ -16,13 +16,14 @@ bool loadAll(FramebufferFunctions& f) {
            load(f.bindFramebuffer, "glBindFramebuffer") &&
            load(f.deleteFramebuffers, "glDeleteFramebuffers") &&
            load(f.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+           load(f.framebufferTexture2D, "glFramebufferTexture2D") &&
            load(f.checkFramebufferStatus, "glCheckFramebufferStatus") &&
            load(f.genRenderbuffers, "glGenRenderbuffers") &&
            load(f.bindRenderbuffer, "glBindRenderbuffer") &&
            load(f.deleteRenderbuffers, "glDeleteRenderbuffers") &&
            load(f.renderbufferStorage, "glRenderbufferStorage") &&
-           load(f.blitFramebuffer, "glBlitFramebuffer") && load(f.fenceSync, "glFenceSync") &&
-           load(f.clientWaitSync, "glClientWaitSync") && load(f.deleteSync, "glDeleteSync");
+           load(f.fenceSync, "glFenceSync") && load(f.clientWaitSync, "glClientWaitSync") &&
+           load(f.deleteSync, "glDeleteSync");
 }
 
 } // namespace

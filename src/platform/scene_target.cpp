@@ -1,5 +1,7 @@
-// The scaled scene target; see scene_target.h. Its colour and depth-stencil renderbuffers
-// are made at the first scaled scene and follow its size; a run at scale 1 never makes them.
+// The scaled scene target; see scene_target.h. Its colour texture and depth-stencil
+// renderbuffer are made at the first scaled scene and follow its size; a run at scale 1 never
+// makes them. The stretch draws the texture over the frame as one quad: software GL would
+// otherwise blit with code of its own, built at the first stretch (40 ms) and holding 3 MB.
 #include "platform/scene_target.h"
 
 #include "platform/application.h"
@@ -19,8 +21,8 @@ constexpr GLbitfield SCENE_BUFFERS =
 
 struct Scene {
     RenderScale scale{Options().renderScale};
-    GLuint framebuffer = 0, colour = 0, depth = 0;
-    int width = 0, height = 0;   // of the renderbuffers
+    GLuint framebuffer = 0, colour = 0, depth = 0; // colour: a texture; depth: a renderbuffer
+    int width = 0, height = 0;                     // of the target
     bool drawing = false;        // between BeginScene and EndScene at a scale below 1
     bool drawnThisFrame = false; // a scene since the last busy time noted
     GLint viewport[4] = {};      // the frame's own
@@ -32,37 +34,81 @@ Scene& scene() {
     return state;
 }
 
+// The colour texture is sampled once per window pixel, linearly, never outside its edges.
+GLuint makeColourTexture() {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    return name;
+}
+
+// Leaves the game's texture binding as it was.
 bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height) {
+    GLint boundTexture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
     if (!s.framebuffer) {
         gl.genFramebuffers(1, &s.framebuffer);
-        gl.genRenderbuffers(1, &s.colour);
+        s.colour = makeColourTexture();
         gl.genRenderbuffers(1, &s.depth);
     }
     if (s.width != width || s.height != height) {
-        gl.bindRenderbuffer(GL_RENDERBUFFER, s.colour);
-        gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+        glBindTexture(GL_TEXTURE_2D, s.colour);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     nullptr);
         gl.bindRenderbuffer(GL_RENDERBUFFER, s.depth);
         gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
         gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
         s.width = width;
         s.height = height;
     }
+    glBindTexture(GL_TEXTURE_2D, GLuint(boundTexture));
     gl.bindFramebuffer(GL_FRAMEBUFFER, s.framebuffer);
-    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, s.colour);
+    gl.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, s.colour, 0);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
                                s.depth);
     return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
-// Stretches the scene target over the rectangle (x, y, width, height) of the frame's target
-// with linear filtering, and leaves the frame's target bound.
+// Draws the scene's texture over the viewport (x, y, width, height) of the frame's target as
+// a quad from corner to corner of clip space, its texels replacing the pixels untested. Leaves
+// the frame's target bound with that viewport, and every other state as the game had it.
 void stretch(const FramebufferFunctions& gl, const Scene& s, GLuint frameTarget, int x, int y,
              int width, int height) {
-    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, s.framebuffer);
-    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, frameTarget);
-    gl.blitFramebuffer(0, 0, s.width, s.height, x, y, x + width, y + height, GL_COLOR_BUFFER_BIT,
-                       GL_LINEAR);
     gl.bindFramebuffer(GL_FRAMEBUFFER, frameTarget);
+    glViewport(x, y, width, height);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    for (const GLenum capability :
+         {GL_DEPTH_TEST, GL_STENCIL_TEST, GL_BLEND, GL_ALPHA_TEST, GL_LIGHTING, GL_FOG,
+          GL_CULL_FACE, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
+        glDisable(capability);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, s.colour);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, -1);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(-1, 1);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
 }
 
 } // namespace
@@ -93,27 +139,7 @@ void EndScene() {
         return;
     const GLint* v = s.viewport;
     stretch(*Framebuffers(), s, GLuint(s.frameTarget), v[0], v[1], v[2], v[3]);
-    glViewport(v[0], v[1], v[2], v[3]);
     s.drawing = false;
-}
-
-// The first stretch costs software GL 40 ms of building code for it; a stretch of a few
-// pixels into the corner of the frame's target, which every frame covers, takes that cost
-// while loading. A fixed scale of 1 never stretches and skips it.
-void PrepareSceneStretch() {
-    Scene& s = scene();
-    const FramebufferFunctions* gl = Framebuffers();
-    if (!gl || (!s.scale.automatic() && s.scale.scale() == 1.0f))
-        return;
-    constexpr int SIZE = 3; // not a power of two, as no scaled scene is
-    GLint frameTarget = 0;
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &frameTarget);
-    if (makeTarget(*gl, s, SIZE, SIZE)) {
-        glClear(GL_COLOR_BUFFER_BIT);
-        stretch(*gl, s, GLuint(frameTarget), 0, 0, 2 * SIZE, 2 * SIZE);
-    } else {
-        gl->bindFramebuffer(GL_FRAMEBUFFER, GLuint(frameTarget));
-    }
 }
 
 float SceneScale() {

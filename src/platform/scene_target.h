@@ -15,10 +15,6 @@ void BeginScene();
 // After the scene: stretches it onto the frame's own target and restores the viewport.
 void EndScene();
 
-// Builds the rasteriser's code for the stretch while loading, if the scale may come to need
-// it, instead of at the first scaled frame in the middle of play.
-void PrepareSceneStretch();
-
 // The scale the next scene is drawn at.
 float SceneScale();
 // How long the last main timer call took, in milliseconds of wall time; it counts only
