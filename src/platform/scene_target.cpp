@@ -5,6 +5,7 @@
 #include "platform/scene_target.h"
 
 #include "platform/application.h"
+#include "platform/flat_drawing.h"
 #include "platform/gl_framebuffers.h"
 #include "platform/render_scale.h"
 
@@ -74,26 +75,16 @@ bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
 }
 
 // Draws the scene's texture over the viewport (x, y, width, height) of the frame's target as
-// a quad from corner to corner of clip space, its texels replacing the pixels untested. Leaves
-// the frame's target bound with that viewport, and every other state as the game had it.
+// a quad from corner to corner of clip space, its texels replacing the pixels. Leaves the
+// frame's target bound.
 void stretch(const FramebufferFunctions& gl, const Scene& s, GLuint frameTarget, int x, int y,
              int width, int height) {
     gl.bindFramebuffer(GL_FRAMEBUFFER, frameTarget);
+    const FlatDrawingScope flat;
     glViewport(x, y, width, height);
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
-    for (const GLenum capability :
-         {GL_DEPTH_TEST, GL_STENCIL_TEST, GL_BLEND, GL_ALPHA_TEST, GL_LIGHTING, GL_FOG,
-          GL_CULL_FACE, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T})
-        glDisable(capability);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, s.colour);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
     glVertex2f(-1, -1);
@@ -104,11 +95,6 @@ void stretch(const FramebufferFunctions& gl, const Scene& s, GLuint frameTarget,
     glTexCoord2f(0, 1);
     glVertex2f(-1, 1);
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
 }
 
 } // namespace
@@ -139,6 +125,7 @@ void EndScene() {
         return;
     const GLint* v = s.viewport;
     stretch(*Framebuffers(), s, GLuint(s.frameTarget), v[0], v[1], v[2], v[3]);
+    glViewport(v[0], v[1], v[2], v[3]);
     s.drawing = false;
 }
 
