@@ -24,6 +24,7 @@ struct Scene {
     RenderScale scale{Options().renderScale};
     GLuint framebuffer = 0, colour = 0, depth = 0; // colour: a texture; depth: a renderbuffer
     int width = 0, height = 0;                     // of the target
+    bool complete = false;                         // the driver can draw into it
     bool drawing = false;        // between BeginScene and EndScene at a scale below 1
     bool drawnThisFrame = false; // a scene since the last busy time noted
     GLint viewport[4] = {};      // the frame's own
@@ -47,8 +48,9 @@ GLuint makeColourTexture() {
     return name;
 }
 
-// Leaves the game's texture binding as it was.
-bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height) {
+// Makes the target's objects the first time, sizes and attaches them, and leaves the target
+// bound and the game's texture binding as it was. False when the driver cannot draw into it.
+bool sizeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height) {
     GLint boundTexture = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
     if (!s.framebuffer) {
@@ -56,22 +58,28 @@ bool makeTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
         s.colour = makeColourTexture();
         gl.genRenderbuffers(1, &s.depth);
     }
-    if (s.width != width || s.height != height) {
-        glBindTexture(GL_TEXTURE_2D, s.colour);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
-        gl.bindRenderbuffer(GL_RENDERBUFFER, s.depth);
-        gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-        gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
-        s.width = width;
-        s.height = height;
-    }
+    glBindTexture(GL_TEXTURE_2D, s.colour);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, GLuint(boundTexture));
+    gl.bindRenderbuffer(GL_RENDERBUFFER, s.depth);
+    gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    gl.bindRenderbuffer(GL_RENDERBUFFER, 0);
     gl.bindFramebuffer(GL_FRAMEBUFFER, s.framebuffer);
     gl.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, s.colour, 0);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
                                s.depth);
-    return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    s.width = width;
+    s.height = height;
+    s.complete = gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    return s.complete;
+}
+
+// Binds the target at the given size; a frame of the size before only binds it.
+bool bindTarget(const FramebufferFunctions& gl, Scene& s, int width, int height) {
+    if (s.width != width || s.height != height)
+        return sizeTarget(gl, s, width, height);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, s.framebuffer);
+    return s.complete;
 }
 
 // Draws the scene's texture over the viewport (x, y, width, height) of the frame's target as
@@ -110,7 +118,7 @@ void BeginScene() {
     s.drawing = factor < 1.0f && gl && s.viewport[2] > 1 && s.viewport[3] > 1;
     if (s.drawing) {
         glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &s.frameTarget);
-        s.drawing = makeTarget(*gl, s, width, height);
+        s.drawing = bindTarget(*gl, s, width, height);
         if (s.drawing)
             glViewport(0, 0, width, height);
         else
