@@ -3,8 +3,8 @@
 // Drawing reads the board as the last board frame left it (clock, burst ages, apple
 // wobbles) and only issues GL. It expects depth testing on, lighting off, the vertex array
 // enabled and the stencil buffer cleared to 0; it leaves blending, alpha and stencil tests
-// off, the decal environment in force and texturing on. Textures belong to the GL context and live
-// as long as it.
+// off, the decal environment in force and texturing on. Textures belong to the GL context
+// and live as long as it.
 #pragma once
 
 #include <cstdint>
