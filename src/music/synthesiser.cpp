@@ -33,7 +33,7 @@ std::string findSoundFont() {
     return "";
 }
 
-Synthesiser::Synthesiser(int sampleRate, const std::string& soundFontPath) {
+Synthesiser::Synthesiser(int sampleRate, const std::string& soundFontPath, int voices) {
     quietLogging();
     settings_ = new_fluid_settings();
     if (!settings_)
@@ -44,6 +44,7 @@ Synthesiser::Synthesiser(int sampleRate, const std::string& soundFontPath) {
     // Only the samples of the instruments a song selects are read into memory: the song
     // uses a few of the soundfont's 128, and the rest would cost 5 MB of resident memory.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings_, "synth.polyphony", voices);
     synth_ = new_fluid_synth(settings_);
     if (synth_ && fluid_synth_sfload(synth_, soundFontPath.c_str(), 1) == FLUID_FAILED) {
         delete_fluid_synth(synth_);

@@ -14,10 +14,14 @@ struct _fluid_synth_t;
 // there is none.
 std::string findSoundFont();
 
+// Voices the synthesiser can sound at once, allotted when it is made. The game's sonata
+// sounds at most 12 at once; FluidSynth's default of 256 would hold 2 MB of idle voices.
+constexpr int SYNTH_VOICES = 64;
+
 class Synthesiser : public MidiSink {
 public:
     // Loads the soundfont; ok() tells whether that worked.
-    Synthesiser(int sampleRate, const std::string& soundFontPath);
+    Synthesiser(int sampleRate, const std::string& soundFontPath, int voices = SYNTH_VOICES);
     ~Synthesiser() override;
     Synthesiser(const Synthesiser&) = delete;
     Synthesiser& operator=(const Synthesiser&) = delete;

@@ -2,6 +2,8 @@
 // loud enough and unclipped, and a piece of music long enough to loop unnoticed whose
 // every note ends.
 #include "music/midi_file.h"
+#include "music/sequencer.h"
+#include "music/synthesiser.h"
 #include "support/run_dir.h"
 
 #include <SDL.h>
@@ -9,6 +11,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -49,6 +53,28 @@ TEST(GameSounds, TheMusicIsOverAMinuteLongInSeveralVoicesAndEveryNoteEnds) {
     }
     EXPECT_GE(mostAtOnce, 3);
     EXPECT_EQ(sounding, 0) << "every note ends";
+}
+
+// With too few voices FluidSynth cuts sounding notes off to start new ones, so the piece
+// would differ from the same piece rendered with FluidSynth's default of 256 voices.
+TEST(GameSounds, TheMusicNeverRunsOutOfTheSynthesisersVoices) {
+    auto result = readMidiFile(runFile("SONAT_A1.MID"));
+    ASSERT_TRUE(std::holds_alternative<MidiSong>(result));
+    auto song = std::make_shared<const MidiSong>(std::get<MidiSong>(std::move(result)));
+    const std::string font = findSoundFont();
+    ASSERT_FALSE(font.empty()) << "no General MIDI soundfont installed";
+    constexpr int RATE = 44100, BLOCK = 1024;
+    const int blocks = int((song->lengthMs() / 1000.0 + 2) * RATE / BLOCK); // 2 s of ringing
+    auto render = [&](int voices) {
+        Synthesiser synth(RATE, font, voices);
+        Sequencer sequencer(RATE);
+        sequencer.play(song, 0, synth);
+        std::vector<short> stereo(2 * BLOCK * size_t(blocks));
+        for (int i = 0; i < blocks; ++i)
+            sequencer.render(synth, &stereo[2 * BLOCK * size_t(i)], BLOCK);
+        return stereo;
+    };
+    EXPECT_TRUE(render(SYNTH_VOICES) == render(256));
 }
 
 } // namespace
