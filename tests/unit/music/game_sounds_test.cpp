@@ -67,6 +67,7 @@ TEST(GameSounds, TheMusicNeverRunsOutOfTheSynthesisersVoices) {
     const int blocks = int((song->lengthMs() / 1000.0 + 2) * RATE / BLOCK); // 2 s of ringing
     auto render = [&](int voices) {
         Synthesiser synth(RATE, font, voices);
+        EXPECT_TRUE(synth.ok());
         Sequencer sequencer(RATE);
         sequencer.play(song, 0, synth);
         std::vector<short> stereo(2 * BLOCK * size_t(blocks));
@@ -74,7 +75,9 @@ TEST(GameSounds, TheMusicNeverRunsOutOfTheSynthesisersVoices) {
             sequencer.render(synth, &stereo[2 * BLOCK * size_t(i)], BLOCK);
         return stereo;
     };
-    EXPECT_TRUE(render(SYNTH_VOICES) == render(256));
+    const std::vector<short> heard = render(SYNTH_VOICES);
+    EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](short s) { return s != 0; }));
+    EXPECT_TRUE(heard == render(256));
 }
 
 } // namespace
