@@ -82,14 +82,13 @@ bool bindTarget(const FramebufferFunctions& gl, Scene& s, int width, int height)
     return s.complete;
 }
 
-// Draws the scene's texture over the viewport (x, y, width, height) of the frame's target as
-// a quad from corner to corner of clip space, its texels replacing the pixels. Leaves the
-// frame's target bound.
-void stretch(const FramebufferFunctions& gl, const Scene& s, GLuint frameTarget, int x, int y,
-             int width, int height) {
-    gl.bindFramebuffer(GL_FRAMEBUFFER, frameTarget);
+// Draws the scene's texture over the frame's own viewport in the frame's target as a quad
+// from corner to corner of clip space, its texels replacing the pixels. Leaves the frame's
+// target bound.
+void stretch(const FramebufferFunctions& gl, const Scene& s) {
+    gl.bindFramebuffer(GL_FRAMEBUFFER, GLuint(s.frameTarget));
     const FlatDrawingScope flat;
-    glViewport(x, y, width, height);
+    glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, s.colour);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -132,7 +131,7 @@ void EndScene() {
     if (!s.drawing)
         return;
     const GLint* v = s.viewport;
-    stretch(*Framebuffers(), s, GLuint(s.frameTarget), v[0], v[1], v[2], v[3]);
+    stretch(*Framebuffers(), s);
     glViewport(v[0], v[1], v[2], v[3]);
     s.drawing = false;
 }
