@@ -25,6 +25,7 @@
 #include "board/board.h"
 #include "camera/camera.h"
 #include "characters/apple_mesh.h"
+#include "characters/mesh_draw.h"
 #include "images/texture_upload.h"
 #include "math/vec_math.h"
 
@@ -48,11 +49,6 @@ struct Corner {
 
 void vertex(const Corner& c) {
     glVertex3f(c.x, c.y, c.z);
-}
-
-void drawMesh(const MeshTable& mesh) {
-    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
-    glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
 }
 
 // Eight apple bodies fly out along the compass directions: copy i at angle (i + 1) * 45

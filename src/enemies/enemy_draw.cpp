@@ -4,6 +4,7 @@
 
 #include "camera/camera.h"
 #include "characters/enemy_mesh.h"
+#include "characters/mesh_draw.h"
 #include "enemies/enemy_group.h"
 #include "images/texture_upload.h"
 
@@ -18,10 +19,8 @@ void drawEnemy(const Enemy& enemy, GLuint texture) {
     glTranslatef(enemy.position.x, enemy.position.y, enemy.position.z);
     glMultMatrixf(enemy.orientation.m);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), ENEMY_MESH.vertices);
     glTexCoordPointer(2, GL_FLOAT, sizeof(MeshVertex), &ENEMY_MESH.vertices[0].u);
-    glDrawElements(GL_TRIANGLES, 3 * ENEMY_MESH.triangleCount, GL_UNSIGNED_INT,
-                   ENEMY_MESH.triangles);
+    drawMesh(ENEMY_MESH);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);

@@ -4,6 +4,7 @@
 #include "hero/hero_draw.h"
 
 #include "characters/hero_mesh.h"
+#include "characters/mesh_draw.h"
 #include "characters/vertex_normals.h"
 #include "hero/hero.h"
 #include "images/texture_upload.h"
@@ -44,9 +45,8 @@ void drawModel(const Hero& hero, const HeroLook& look) {
     glShadeModel(GL_FLAT);
     glNormalPointer(GL_FLOAT, 0, look.normals.data());
     const MeshTable& pose = poseFor(hero.bobPhase);
-    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), pose.vertices);
     glTexCoordPointer(2, GL_FLOAT, sizeof(MeshVertex), &pose.vertices[0].u);
-    glDrawElements(GL_TRIANGLES, 3 * pose.triangleCount, GL_UNSIGNED_INT, pose.triangles);
+    drawMesh(pose);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glPopMatrix();

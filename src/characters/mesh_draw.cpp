@@ -1,0 +1,42 @@
+#include "characters/mesh_draw.h"
+
+#include "characters/apple_mesh.h"
+#include "characters/covering_triangles.h"
+#include "characters/enemy_mesh.h"
+#include "characters/hero_mesh.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+
+namespace {
+
+constexpr int MOST_VERTICES =
+    std::max({HERO_VERTEX_COUNT, ENEMY_VERTEX_COUNT, APPLE_BODY_VERTEX_COUNT,
+              APPLE_LEAF_VERTEX_COUNT, APPLE_STALK_VERTEX_COUNT});
+constexpr int MOST_TRIANGLES =
+    std::max({HERO_TRIANGLE_COUNT, ENEMY_TRIANGLE_COUNT, APPLE_BODY_TRIANGLE_COUNT,
+              APPLE_LEAF_TRIANGLE_COUNT, APPLE_STALK_TRIANGLE_COUNT});
+
+MeshView currentView() {
+    MeshView view;
+    glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
+    glGetFloatv(GL_PROJECTION_MATRIX, view.projection.m);
+    glGetIntegerv(GL_VIEWPORT, view.viewport);
+    return view;
+}
+
+} // namespace
+
+void drawMesh(const MeshTable& mesh) {
+    assert(mesh.vertexCount <= MOST_VERTICES && mesh.triangleCount <= MOST_TRIANGLES);
+    std::array<WindowPoint, MOST_VERTICES> corners;
+    std::array<MeshTriangle, MOST_TRIANGLES> kept;
+    const int count = selectCoveringTriangles(mesh, currentView(), corners, kept);
+    if (count == 0)
+        return;
+    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
+    glDrawElements(GL_TRIANGLES, 3 * count, GL_UNSIGNED_INT, kept.data());
+}

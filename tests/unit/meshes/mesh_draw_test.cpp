@@ -1,0 +1,136 @@
+// Drawing only the triangles that can give a pixel, on the real software rasteriser: for the
+// Hero, an Enemy and an apple seen from near and far and from several sides, every pixel's
+// colour and depth are what drawing every triangle gives, while from afar most triangles
+// are left out.
+#include "characters/apple_mesh.h"
+#include "characters/covering_triangles.h"
+#include "characters/enemy_mesh.h"
+#include "characters/hero_mesh.h"
+#include "characters/mesh_draw.h"
+#include "support/headless_gl.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int SIZE = 64;
+
+struct Picture {
+    std::vector<unsigned char> colour;
+    std::vector<float> depth;
+};
+
+// Smoothly shaded in a random colour per vertex, so that a pixel shows which triangle won
+// it and how the driver interpolated there.
+std::vector<unsigned char> vertexColours(const MeshTable& mesh) {
+    std::mt19937 random(mesh.vertexCount);
+    std::uniform_int_distribution<int> byte(40, 255);
+    std::vector<unsigned char> colours(3 * mesh.vertexCount);
+    for (unsigned char& c : colours)
+        c = static_cast<unsigned char>(byte(random));
+    return colours;
+}
+
+// The eye distance away along (cos a cos 0.4, sin a cos 0.4, sin 0.4) from the model's
+// middle, looking at it, z up.
+void look(double distance, double angle, float middleZ) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, 1, 0.05, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const double flat = distance * std::cos(0.4);
+    gluLookAt(flat * std::cos(angle), flat * std::sin(angle), middleZ + distance * std::sin(0.4), 0,
+              0, middleZ, 0, 0, 1);
+}
+
+Picture draw(const MeshTable& mesh, const std::vector<unsigned char>& colours, bool everyTriangle) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColorPointer(3, GL_UNSIGNED_BYTE, 0, colours.data());
+    if (everyTriangle) {
+        glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
+        glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
+    } else {
+        drawMesh(mesh);
+    }
+    Picture p{std::vector<unsigned char>(4 * SIZE * SIZE), std::vector<float>(SIZE * SIZE)};
+    glReadPixels(0, 0, SIZE, SIZE, GL_RGBA, GL_UNSIGNED_BYTE, p.colour.data());
+    glReadPixels(0, 0, SIZE, SIZE, GL_DEPTH_COMPONENT, GL_FLOAT, p.depth.data());
+    return p;
+}
+
+int keptUnderCurrentView(const MeshTable& mesh) {
+    MeshView view;
+    glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
+    glGetFloatv(GL_PROJECTION_MATRIX, view.projection.m);
+    glGetIntegerv(GL_VIEWPORT, view.viewport);
+    std::vector<WindowPoint> corners(mesh.vertexCount);
+    std::vector<MeshTriangle> kept(mesh.triangleCount);
+    return selectCoveringTriangles(mesh, view, corners, kept);
+}
+
+int differingPixels(const Picture& a, const Picture& b) {
+    int differing = 0;
+    for (int i = 0; i < SIZE * SIZE; ++i)
+        differing += a.depth[i] != b.depth[i] ||
+                     !std::equal(&a.colour[4 * i], &a.colour[4 * i + 4], &b.colour[4 * i]);
+    return differing;
+}
+
+int litPixels(const Picture& p) {
+    int lit = 0;
+    for (int i = 0; i < SIZE * SIZE; ++i)
+        lit += p.colour[4 * i] || p.colour[4 * i + 1] || p.colour[4 * i + 2];
+    return lit;
+}
+
+struct Model {
+    const char* name;
+    const MeshTable& mesh;
+    float middleZ;
+    double near, far;     // eye distances: filling much of the window, and a few pixels across
+    double farKeepsUnder; // the share of the triangles kept from afar stays below this
+};
+
+TEST(MeshDrawing, GivesTheSamePixelsAsEveryTriangleAndLeavesMostOutFromAfar) {
+    ASSERT_TRUE(testsupport::makeHeadlessGlContext(SIZE, SIZE));
+    glViewport(0, 0, SIZE, SIZE);
+    glClearColor(0, 0, 0, 0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glDisable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    const Model models[] = {{"hero", HERO_POSES[HERO_POSE_MIDDLE], 0.3f, 1.5, 14, 0.25},
+                            {"enemy", ENEMY_MESH, 0.0f, 1.5, 9, 0.5},
+                            {"apple", APPLE_MESHES[APPLE_BODY], 0.0f, 0.3, 4, 0.75}};
+    for (const Model& model : models) {
+        const std::vector<unsigned char> colours = vertexColours(model.mesh);
+        for (double distance : {model.near, (model.near + model.far) / 2, model.far})
+            for (double angle : {0.3, 1.9, 3.6, 5.1}) {
+                SCOPED_TRACE(testing::Message()
+                             << model.name << " at " << distance << ", angle " << angle);
+                look(distance, angle, model.middleZ);
+                const Picture every = draw(model.mesh, colours, true);
+                const Picture covering = draw(model.mesh, colours, false);
+                ASSERT_GT(litPixels(every), 4) << "the model must be in view";
+                EXPECT_EQ(differingPixels(covering, every), 0);
+                if (distance == model.far) {
+                    EXPECT_LT(keptUnderCurrentView(model.mesh),
+                              model.farKeepsUnder * model.mesh.triangleCount);
+                }
+            }
+    }
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+} // namespace
