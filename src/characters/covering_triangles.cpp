@@ -117,6 +117,22 @@ bool mayCover(const WindowPoint& a, const WindowPoint& b, const WindowPoint& c) 
 
 } // namespace
 
+bool isLargeOnScreen(const MeshTable& mesh, const MeshView& view) {
+    const ScreenMapping mapping = screenMappingOf(view);
+    double minX = FARTHEST, maxX = -FARTHEST, minY = FARTHEST, maxY = -FARTHEST;
+    const int stride = std::max(1, mesh.vertexCount / SAMPLED_CORNERS);
+    for (int v = 0; v < mesh.vertexCount; v += stride) {
+        const WindowPoint p = project(mapping, mesh.vertices[v]);
+        if (std::isnan(p.x))
+            return false;
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    return (maxX - minX) * (maxY - minY) > LARGE_AREA_PER_TRIANGLE * mesh.triangleCount;
+}
+
 int selectCoveringTriangles(const MeshTable& mesh, const MeshView& view,
                             std::span<WindowPoint> corners, std::span<MeshTriangle> kept) {
     assert(corners.size() >= std::size_t(mesh.vertexCount));

@@ -32,11 +32,15 @@ MeshView currentView() {
 
 void drawMesh(const MeshTable& mesh) {
     assert(mesh.vertexCount <= MOST_VERTICES && mesh.triangleCount <= MOST_TRIANGLES);
+    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
+    const MeshView view = currentView();
+    if (isLargeOnScreen(mesh, view)) {
+        glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
+        return;
+    }
     std::array<WindowPoint, MOST_VERTICES> corners;
     std::array<MeshTriangle, MOST_TRIANGLES> kept;
-    const int count = selectCoveringTriangles(mesh, currentView(), corners, kept);
-    if (count == 0)
-        return;
-    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
-    glDrawElements(GL_TRIANGLES, 3 * count, GL_UNSIGNED_INT, kept.data());
+    const int count = selectCoveringTriangles(mesh, view, corners, kept);
+    if (count > 0)
+        glDrawElements(GL_TRIANGLES, 3 * count, GL_UNSIGNED_INT, kept.data());
 }

@@ -108,6 +108,30 @@ TEST(CoveringTriangles, PlacesCornersThroughModelViewThenProjection) {
     EXPECT_EQ(selectCoveringTriangles(mesh, view, scratch, kept), 0);
 }
 
+// Large on screen: more than 3/4 square pixel of the mesh's box per triangle. Two
+// triangles over a 4x4 pixel square give each 8; with 20 more in the same box, 16 / 22 =
+// 0.73 is not enough. A corner behind the eye makes the box unknown: not large.
+TEST(CoveringTriangles, CallsAMeshLargeOnScreenFromTheBoxOfItsCorners) {
+    std::vector<MeshVertex> corners = {atWindow(3, 3), atWindow(7, 3), atWindow(7, 7),
+                                       atWindow(3, 7)};
+    std::vector<MeshTriangle> triangles = {{0, 1, 2}, {0, 2, 3}};
+    auto mesh = [&] {
+        return MeshTable{corners.data(), int(corners.size()), triangles.data(),
+                         int(triangles.size())};
+    };
+    EXPECT_TRUE(isLargeOnScreen(mesh(), plainView()));
+    for (std::uint32_t i = 0; i < 20; ++i)
+        triangles.push_back({0, 1, 2});
+    EXPECT_FALSE(isLargeOnScreen(mesh(), plainView()));
+    triangles.resize(2);
+    MeshView perspective = plainView();
+    perspective.projection.at(2, 3) = -1; // w = -z + 1: the eye plane at z = 1
+    corners[3].z = 2;
+    EXPECT_FALSE(isLargeOnScreen(mesh(), perspective));
+    corners[3].z = 0;
+    EXPECT_TRUE(isLargeOnScreen(mesh(), perspective));
+}
+
 // Distance from p to the closed triangle abc, worked out here independently.
 double distanceToSegment(Window p, Window a, Window b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
