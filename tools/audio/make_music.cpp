@@ -254,7 +254,7 @@ int main(int argc, char** argv) {
     const int length = static_cast<int>(bars.size() + 1) * BAR; // the last chord rings a bar
     std::ofstream out(argv[1], std::ios::binary);
     out.write("MThd\0\0\0\6\0\1\0\4", 12); // header: 6 bytes, format 1, 4 tracks
-    out.put(QUARTER >> 8).put(QUARTER & 0xFF);
+    out.put(static_cast<char>(QUARTER >> 8)).put(static_cast<char>(QUARTER & 0xFF));
     putChunk(out, "MTrk", tempoMap(length));
     for (Track* t : {&melody, &inner, &bass})
         putChunk(out, "MTrk", t->bytes());
