@@ -143,8 +143,9 @@ int selectCoveringTriangles(const MeshTable& mesh, const MeshView& view,
     int count = 0;
     for (int t = 0; t < mesh.triangleCount; ++t) {
         const MeshTriangle& triangle = mesh.triangles[t];
-        assert(triangle.a < corners.size() && triangle.b < corners.size() &&
-               triangle.c < corners.size());
+        assert(triangle.a < std::uint32_t(mesh.vertexCount) &&
+               triangle.b < std::uint32_t(mesh.vertexCount) &&
+               triangle.c < std::uint32_t(mesh.vertexCount));
         if (mayCover(corners[triangle.a], corners[triangle.b], corners[triangle.c]))
             kept[count++] = triangle;
     }

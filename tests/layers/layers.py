@@ -12,7 +12,7 @@ import os
 import re
 import sys
 
-DRAWING_FOLDERS = ("board", "hero", "enemies", "camera")
+DRAWING_FOLDERS = ("board", "hero", "enemies", "camera", "characters")
 
 # The folders of each layer, checked in this order; the drawing files are picked out first.
 FOLDER_LAYERS = {
