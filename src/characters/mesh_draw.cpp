@@ -20,6 +20,14 @@ constexpr int MOST_TRIANGLES =
     std::max({HERO_TRIANGLE_COUNT, ENEMY_TRIANGLE_COUNT, APPLE_BODY_TRIANGLE_COUNT,
               APPLE_LEAF_TRIANGLE_COUNT, APPLE_STALK_TRIANGLE_COUNT});
 
+// A multisampled picture covers samples off the pixel centres, where the choice of
+// triangles would no longer be exact (a GPU driver's settings may force one on the window).
+bool isMultisampled() {
+    GLint sampleBuffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    return sampleBuffers > 0;
+}
+
 MeshView currentView() {
     MeshView view;
     glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
@@ -34,7 +42,7 @@ void drawMesh(const MeshTable& mesh) {
     assert(mesh.vertexCount <= MOST_VERTICES && mesh.triangleCount <= MOST_TRIANGLES);
     glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
     const MeshView view = currentView();
-    if (isLargeOnScreen(mesh, view)) {
+    if (isMultisampled() || isLargeOnScreen(mesh, view)) {
         glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
         return;
     }

@@ -1,7 +1,7 @@
 // Drawing only the triangles that can give a pixel, on the real software rasteriser: for the
 // Hero, an Enemy and an apple seen from near and far and from several sides, every pixel's
 // colour and depth are what drawing every triangle gives, while from afar most triangles
-// are left out.
+// are left out; into a multisampled picture every triangle is drawn.
 #include "characters/apple_mesh.h"
 #include "characters/covering_triangles.h"
 #include "characters/enemy_mesh.h"
@@ -9,7 +9,9 @@
 #include "characters/mesh_draw.h"
 #include "support/headless_gl.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
@@ -66,14 +68,18 @@ Picture draw(const MeshTable& mesh, const std::vector<unsigned char>& colours, b
     return p;
 }
 
-int keptUnderCurrentView(const MeshTable& mesh) {
+MeshView currentMeshView() {
     MeshView view;
     glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
     glGetFloatv(GL_PROJECTION_MATRIX, view.projection.m);
     glGetIntegerv(GL_VIEWPORT, view.viewport);
+    return view;
+}
+
+int keptUnderCurrentView(const MeshTable& mesh) {
     std::vector<WindowPoint> corners(mesh.vertexCount);
     std::vector<MeshTriangle> kept(mesh.triangleCount);
-    return selectCoveringTriangles(mesh, view, corners, kept);
+    return selectCoveringTriangles(mesh, currentMeshView(), corners, kept);
 }
 
 int differingPixels(const Picture& a, const Picture& b) {
@@ -129,6 +135,89 @@ TEST(MeshDrawing, GivesTheSamePixelsAsEveryTriangleAndLeavesMostOutFromAfar) {
                 }
             }
     }
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+// Renders into a 4-sample framebuffer, resolved into a plain one for reading: samples off
+// the pixel centres see triangles that cover none, so every triangle must be drawn there.
+class Multisampled {
+public:
+    Multisampled() {
+        glGenFramebuffers(2, framebuffers);
+        glGenRenderbuffers(3, renderbuffers);
+        attach(framebuffers[0], renderbuffers[0], renderbuffers[1], 4);
+        attach(framebuffers[1], renderbuffers[2], 0, 0);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[0]);
+    }
+    ~Multisampled() {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glDeleteRenderbuffers(3, renderbuffers);
+        glDeleteFramebuffers(2, framebuffers);
+    }
+    bool complete() const { return isComplete; }
+
+    // Clears, lets draw() draw, resolves the samples and reads the colours back.
+    template <typename Draw> std::vector<unsigned char> colours(Draw draw) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        draw();
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffers[0]);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffers[1]);
+        glBlitFramebuffer(0, 0, SIZE, SIZE, 0, 0, SIZE, SIZE, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[1]);
+        std::vector<unsigned char> read(4 * SIZE * SIZE);
+        glReadPixels(0, 0, SIZE, SIZE, GL_RGBA, GL_UNSIGNED_BYTE, read.data());
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffers[0]);
+        return read;
+    }
+
+private:
+    void attach(GLuint framebuffer, GLuint colour, GLuint depth, int samples) {
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glBindRenderbuffer(GL_RENDERBUFFER, colour);
+        glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, SIZE, SIZE);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+        if (depth) {
+            glBindRenderbuffer(GL_RENDERBUFFER, depth);
+            glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH_COMPONENT24, SIZE,
+                                             SIZE);
+            glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
+        }
+        isComplete =
+            isComplete && glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    }
+
+    GLuint framebuffers[2] = {}, renderbuffers[3] = {};
+    bool isComplete = true;
+};
+
+// The Hero from afar in a 4-sample picture: drawing only the triangles that cover a pixel
+// centre would change it, so the mesh is drawn whole and the picture is as before.
+TEST(MeshDrawing, DrawsEveryTriangleIntoAMultisampledPicture) {
+    ASSERT_TRUE(testsupport::makeHeadlessGlContext(SIZE, SIZE));
+    Multisampled target;
+    ASSERT_TRUE(target.complete());
+    glViewport(0, 0, SIZE, SIZE);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    const MeshTable& hero = HERO_POSES[HERO_POSE_MIDDLE];
+    const std::vector<unsigned char> colours = vertexColours(hero);
+    glColorPointer(3, GL_UNSIGNED_BYTE, 0, colours.data());
+    look(14, 1.9, 0.3f);
+    std::vector<WindowPoint> corners(hero.vertexCount);
+    std::vector<MeshTriangle> covering(hero.triangleCount);
+    const int count = selectCoveringTriangles(hero, currentMeshView(), corners, covering);
+    auto drawTriangles = [&](const MeshTriangle* triangles, int triangleCount) {
+        glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), hero.vertices);
+        glDrawElements(GL_TRIANGLES, 3 * triangleCount, GL_UNSIGNED_INT, triangles);
+    };
+    const std::vector<unsigned char> every =
+        target.colours([&] { drawTriangles(hero.triangles, hero.triangleCount); });
+    EXPECT_NE(target.colours([&] { drawTriangles(covering.data(), count); }), every)
+        << "the samples must see the triangles between pixel centres";
+    EXPECT_EQ(target.colours([&] { drawMesh(hero); }), every);
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
 }
