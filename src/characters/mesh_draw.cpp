@@ -1,7 +1,6 @@
 #include "characters/mesh_draw.h"
 
 #include "characters/apple_mesh.h"
-#include "characters/covering_triangles.h"
 #include "characters/enemy_mesh.h"
 #include "characters/hero_mesh.h"
 
@@ -28,7 +27,9 @@ bool isMultisampled() {
     return sampleBuffers > 0;
 }
 
-MeshView currentView() {
+} // namespace
+
+MeshView currentMeshView() {
     MeshView view;
     glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
     glGetFloatv(GL_PROJECTION_MATRIX, view.projection.m);
@@ -36,12 +37,10 @@ MeshView currentView() {
     return view;
 }
 
-} // namespace
-
 void drawMesh(const MeshTable& mesh) {
     assert(mesh.vertexCount <= MOST_VERTICES && mesh.triangleCount <= MOST_TRIANGLES);
     glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
-    const MeshView view = currentView();
+    const MeshView view = currentMeshView();
     if (isMultisampled() || isLargeOnScreen(mesh, view)) {
         glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
         return;

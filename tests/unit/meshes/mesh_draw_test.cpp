@@ -68,14 +68,6 @@ Picture draw(const MeshTable& mesh, const std::vector<unsigned char>& colours, b
     return p;
 }
 
-MeshView currentMeshView() {
-    MeshView view;
-    glGetFloatv(GL_MODELVIEW_MATRIX, view.modelView.m);
-    glGetFloatv(GL_PROJECTION_MATRIX, view.projection.m);
-    glGetIntegerv(GL_VIEWPORT, view.viewport);
-    return view;
-}
-
 int keptUnderCurrentView(const MeshTable& mesh) {
     std::vector<WindowPoint> corners(mesh.vertexCount);
     std::vector<MeshTriangle> kept(mesh.triangleCount);
