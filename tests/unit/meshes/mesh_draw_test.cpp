@@ -53,12 +53,17 @@ void look(double distance, double angle, float middleZ) {
               0, middleZ, 0, 0, 1);
 }
 
+// The given triangles of the mesh as they are, without any choosing.
+void drawTriangles(const MeshTable& mesh, const MeshTriangle* triangles, int count) {
+    glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
+    glDrawElements(GL_TRIANGLES, 3 * count, GL_UNSIGNED_INT, triangles);
+}
+
 Picture draw(const MeshTable& mesh, const std::vector<unsigned char>& colours, bool everyTriangle) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColorPointer(3, GL_UNSIGNED_BYTE, 0, colours.data());
     if (everyTriangle) {
-        glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), mesh.vertices);
-        glDrawElements(GL_TRIANGLES, 3 * mesh.triangleCount, GL_UNSIGNED_INT, mesh.triangles);
+        drawTriangles(mesh, mesh.triangles, mesh.triangleCount);
     } else {
         drawMesh(mesh);
     }
@@ -201,13 +206,9 @@ TEST(MeshDrawing, DrawsEveryTriangleIntoAMultisampledPicture) {
     std::vector<WindowPoint> corners(hero.vertexCount);
     std::vector<MeshTriangle> covering(hero.triangleCount);
     const int count = selectCoveringTriangles(hero, currentMeshView(), corners, covering);
-    auto drawTriangles = [&](const MeshTriangle* triangles, int triangleCount) {
-        glVertexPointer(3, GL_FLOAT, sizeof(MeshVertex), hero.vertices);
-        glDrawElements(GL_TRIANGLES, 3 * triangleCount, GL_UNSIGNED_INT, triangles);
-    };
     const std::vector<unsigned char> every =
-        target.colours([&] { drawTriangles(hero.triangles, hero.triangleCount); });
-    EXPECT_NE(target.colours([&] { drawTriangles(covering.data(), count); }), every)
+        target.colours([&] { drawTriangles(hero, hero.triangles, hero.triangleCount); });
+    EXPECT_NE(target.colours([&] { drawTriangles(hero, covering.data(), count); }), every)
         << "the samples must see the triangles between pixel centres";
     EXPECT_EQ(target.colours([&] { drawMesh(hero); }), every);
     glDisableClientState(GL_COLOR_ARRAY);
